@@ -1,0 +1,190 @@
+#include "config/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "support/temp_dir.h"
+
+namespace k9 {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFileBytes;
+using test::TempDir;
+using test::WriteFileBytes;
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  TempDir dir;
+  fs::path file = dir / "config.ini";
+};
+
+TEST_F(IniFileTest, ReadsWithThePrivateProfileConventions) {
+  WriteFileBytes(file,
+                 "top=ignored\r\n"
+                 "[Init]\r\n"
+                 "CurConfig=3\r\n"
+                 "  Spaced  =  padded value  \r\n"
+                 "novalue\r\n"
+                 "dup=first\r\n"
+                 "dup=second\r\n"
+                 "[init]\r\n"
+                 "later=only in the second section\r\n"
+                 "[Config1]\r\n"
+                 "K3=12345\r\n");
+  struct Case {
+    const char* section;
+    const char* key;
+    std::size_t buffer;
+    const char* expected;
+  } cases[] = {
+      {"Init", "CurConfig", 5, "3"},
+      {"INIT", "curconfig", 5, "3"},           // names compare without case
+      {"Init", "Spaced", 100, "padded value"}, // blanks around names and values are trimmed
+      {"Init", "dup", 100, "first"},           // the first key counts
+      {"Init", "later", 100, ""},              // ... and the first section
+      {"Init", "novalue", 100, ""},            // a line without '=' is no key
+      {"Init", "top", 100, ""},
+      {"Config1", "K3", 5, "1234"},            // cut to the buffer size minus one
+      {"Config1", "K3", 1, ""},
+      {"Config1", "K3", 0, ""},
+      {"Config1", "missing", 5, ""},
+      {"Config9", "K3", 5, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadIniString(file, c.section, c.key, c.buffer), c.expected) << c.section << "/" << c.key;
+  }
+  EXPECT_EQ(ReadIniString(dir / "absent.ini", "Init", "CurConfig", 5), "");
+  EXPECT_EQ(ReadIniInt(file, "Config1", "K3", 5), 1234);
+}
+
+TEST_F(IniFileTest, WritesInPlaceAppendsKeysToTheirSectionAndSectionsAtTheEnd) {
+  WriteFileBytes(file, "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\nz=3\r\n");
+  ASSERT_TRUE(WriteIniString(file, "a", "Y", "20"));   // in place, original spelling kept
+  ASSERT_TRUE(WriteIniString(file, "A", "w", "4"));    // after the section's last line, before the blank
+  ASSERT_TRUE(WriteIniString(file, "C", "v", "5"));    // a new section at the end
+  EXPECT_EQ(ReadFileBytes(file), "[A]\r\nx=1\r\ny=20\r\nw=4\r\n\r\n[B]\r\nz=3\r\n[C]\r\nv=5\r\n");
+}
+
+TEST_F(IniFileTest, CreatesAMissingFileWithWindowsLineEnds) {
+  ASSERT_TRUE(WriteIniInt(file, "Init", "CurConfig", -3));
+  EXPECT_EQ(ReadFileBytes(file), "[Init]\r\nCurConfig=-3\r\n");
+}
+
+TEST_F(IniFileTest, KeepsTheEncodingAndLineEndsOfAnExistingFile) {
+  struct Case {
+    std::string before;
+    std::string after;
+  } cases[] = {
+      {"[A]\nx=1\n", "[A]\nx=2\n"},
+      {"[A]\r\nx=1", "[A]\r\nx=2\r\n"},
+      {"\xEF\xBB\xBF[A]\r\nx=1\r\n", "\xEF\xBB\xBF[A]\r\nx=2\r\n"},
+      {std::string("\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0" "1\0\r\0\n\0", 22),
+       std::string("\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0" "2\0\r\0\n\0", 22)},
+  };
+  for (const auto& c : cases) {
+    WriteFileBytes(file, c.before);
+    EXPECT_EQ(ReadIniString(file, "A", "x", 5), "1");
+    ASSERT_TRUE(WriteIniString(file, "A", "x", "2"));
+    EXPECT_EQ(ReadFileBytes(file), c.after);
+  }
+}
+
+TEST_F(IniFileTest, ReadsAndWritesChineseTextInUtf16Files) {
+  WriteFileBytes(file, std::string("\xFF\xFE", 2));
+  ASSERT_TRUE(WriteIniString(file, "FUN_STRING", "14", "回报率切换"));
+  EXPECT_EQ(ReadIniString(file, "FUN_STRING", "14", 260), "回报率切换");
+  EXPECT_EQ(ReadIniString(file, "FUN_STRING", "14", 3), "回报");  // the buffer counts UTF-16 units
+  EXPECT_EQ(ReadFileBytes(file).substr(0, 4), std::string("\xFF\xFE[\0", 4));
+}
+
+TEST_F(IniFileTest, RefusesWritesThatWouldBreakTheFileAndLeavesItAlone) {
+  WriteFileBytes(file, "[A]\r\nx=1\r\n");
+  struct Case {
+    const char* section;
+    const char* key;
+    const char* value;
+  } cases[] = {
+      {"A", "x", "1\r\n[B]"}, {"A", "x\ny", "1"}, {"A\n", "x", "1"}, {"A]", "x", "1"},
+      {"A", "k=v", "1"},      {"A", "", "1"},      {"", "x", "1"},   {"A", "[B]", "1"},
+  };
+  for (const auto& c : cases) EXPECT_FALSE(WriteIniString(file, c.section, c.key, c.value));
+  EXPECT_EQ(ReadFileBytes(file), "[A]\r\nx=1\r\n");
+}
+
+TEST_F(IniFileTest, AFailedWriteChangesNothingOnDisk) {
+  WriteFileBytes(file, "[A]\r\nx=1\r\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_FALSE(WriteIniString(file, "A", "x", "2"));
+  EXPECT_EQ(ReadFileBytes(file), "[A]\r\nx=1\r\n");
+
+  EXPECT_FALSE(WriteIniString(dir / "no-such-folder" / "config.ini", "A", "x", "1"));
+  EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
+
+  // Nothing but the file itself is left in the folder after writes.
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+  ASSERT_TRUE(WriteIniString(file, "A", "x", "3"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST_F(IniFileTest, AWriteKeepsPermissionsAndSymbolicLinks) {
+  const fs::path real = dir / "real.ini";
+  WriteFileBytes(real, "[A]\r\nx=1\r\n");
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink(real, file);
+  ASSERT_TRUE(WriteIniString(file, "A", "x", "2"));
+  EXPECT_TRUE(fs::is_symlink(file));
+  EXPECT_EQ(ReadFileBytes(real), "[A]\r\nx=2\r\n");
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(IniFileTest, WritersOnTwoThreadsNeverLoseEachOthersKeys) {
+  constexpr int kKeys = 150;
+  auto writer = [&](const char* section) {
+    for (int i = 0; i < kKeys; ++i) ASSERT_TRUE(WriteIniInt(file, section, "K" + std::to_string(i), i));
+  };
+  std::thread worker(writer, "Config1");
+  writer("Config6");
+  worker.join();
+  for (const char* section : {"Config1", "Config6"}) {
+    for (int i = 0; i < kKeys; ++i) EXPECT_EQ(ReadIniInt(file, section, "K" + std::to_string(i), 10), i) << section << i;
+  }
+}
+
+TEST_F(IniFileTest, HostileFilesGiveDefinedResults) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::string expected;  // of [A] x
+  } cases[] = {
+      {"binary garbage", std::string("\x00\xFF\x13\x80[A\x01\x9Cx=\xFE", 11), ""},
+      {"a NUL inside a value", std::string("[A]\nx=1\0" "2\n", 10), std::string("1\0" "2", 3)},
+      {"an unterminated section line", "[A\nx=5\n", "5"},
+      {"only a byte-order mark", "\xFF\xFE", ""},
+      {"an odd UTF-16 tail", std::string("\xFF\xFE[\0A\0]\0\n\0x\0=\0" "7\0\n", 17), "7"},
+      {"CR without LF", "[A]\rx=1\r", ""},
+  };
+  for (const auto& c : cases) {
+    WriteFileBytes(file, c.bytes);
+    EXPECT_EQ(ReadIniString(file, "A", "x", 10), c.expected) << c.what;
+    EXPECT_TRUE(WriteIniString(file, "A", "x", "9")) << c.what;
+    EXPECT_EQ(ReadIniString(file, "A", "x", 10), "9") << c.what;
+  }
+}
+
+TEST_F(IniFileTest, ALargeFileIsReadAndWrittenWhole) {
+  std::string big = "[Pad]\n";
+  const std::string line = "filler=" + std::string(1000, 'x') + "\n";
+  while (big.size() < 50u * 1024 * 1024) big += line;
+  big += "[A]\nx=1\n";
+  WriteFileBytes(file, big);
+  EXPECT_EQ(ReadIniString(file, "A", "x", 5), "1");
+  ASSERT_TRUE(WriteIniString(file, "A", "y", "2"));
+  EXPECT_EQ(ReadFileBytes(file).size(), big.size() + 4);
+}
+
+}  // namespace
+}  // namespace k9
