@@ -136,10 +136,7 @@ bool IsWritableEntry(std::string_view section, std::string_view key, std::string
 // A file whose write permission bits are all clear is read-only, as the
 // read-only attribute is on Windows; checked on the bits so that a program
 // running as root does not overwrite it either.
-bool IsReadOnly(const fs::path& file) {
-  std::error_code ec;
-  const auto perms = fs::status(file, ec).permissions();
-  if (ec) return false;
+bool IsReadOnly(fs::perms perms) {
   constexpr auto kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
   return (perms & kWrite) == fs::perms::none;
 }
@@ -153,7 +150,7 @@ fs::path TemporarySibling(const fs::path& target) {
 }
 
 // Replaces target's contents by bytes through a temporary file and a rename.
-bool ReplaceFile(const fs::path& target, const std::string& bytes, bool existed) {
+bool ReplaceFile(const fs::path& target, const std::string& bytes, std::optional<fs::perms> keepPerms) {
   const fs::path temporary = TemporarySibling(target);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -168,7 +165,7 @@ bool ReplaceFile(const fs::path& target, const std::string& bytes, bool existed)
     }
   }
   std::error_code ec;
-  if (existed) fs::permissions(temporary, fs::status(target, ec).permissions(), ec);
+  if (keepPerms) fs::permissions(temporary, *keepPerms, ec);
   fs::rename(temporary, target, ec);
   if (ec) {
     std::error_code ignored;
@@ -182,7 +179,7 @@ bool ReplaceFile(const fs::path& target, const std::string& bytes, bool existed)
 fs::path ResolveLinks(const fs::path& file) {
   std::error_code ec;
   fs::path target = file;
-  for (int hops = 0; hops < 40 && fs::is_symlink(target, ec); ++hops) {
+  for (int hops = 0; hops < 40 && fs::symlink_status(target, ec).type() == fs::file_type::symlink; ++hops) {
     const fs::path link = fs::read_symlink(target, ec);
     if (ec) break;
     target = link.is_absolute() ? link : target.parent_path() / link;
@@ -224,15 +221,17 @@ bool WriteIniString(const fs::path& file, std::string_view section, std::string_
   std::lock_guard lock(WriterMutex());
   const fs::path target = ResolveLinks(file);
   std::error_code ec;
-  const bool existed = fs::exists(target, ec);
-  if (ec) return false;
+  const fs::file_status status = fs::status(target, ec);
+  if (ec && status.type() != fs::file_type::not_found) return false;
+  std::optional<fs::perms> existingPerms;
 
   IniText text;
-  if (existed) {
-    if (IsReadOnly(target)) return false;
+  if (fs::exists(status)) {
+    if (IsReadOnly(status.permissions())) return false;
     const auto bytes = ReadBytes(target);
     if (!bytes) return false;  // never replace a file we could not read
     text = Parse(*bytes);
+    existingPerms = status.permissions();
   }
 
   std::string entry = std::string(key) + "=" + std::string(value);
@@ -249,7 +248,7 @@ bool WriteIniString(const fs::path& file, std::string_view section, std::string_
     text.lines.push_back("[" + std::string(section) + "]");
     text.lines.push_back(std::move(entry));
   }
-  return ReplaceFile(target, Serialise(text), existed);
+  return ReplaceFile(target, Serialise(text), existingPerms);
 }
 
 bool WriteIniInt(const fs::path& file, std::string_view section, std::string_view key, std::int64_t value) {
