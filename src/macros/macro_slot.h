@@ -59,8 +59,17 @@ class MacroSlot {
     }
     return out;
   }
-  // Stores at most 19 code units and zero-fills the rest of the field.
+  // The part of text the name field can hold: at most 19 code units, and a
+  // surrogate pair is never split.
+  static constexpr std::u16string_view FitName(std::u16string_view text) {
+    if (text.size() < kNameUnits) return text;
+    std::size_t units = kNameUnits - 1;
+    if (text[units - 1] >= 0xD800 && text[units - 1] <= 0xDBFF) --units;
+    return text.substr(0, units);
+  }
+  // Stores FitName(text) and zero-fills the rest of the field.
   void setName(std::u16string_view text) {
+    text = FitName(text);
     for (std::size_t i = 0; i < kNameUnits; ++i) {
       const char16_t unit = i + 1 < kNameUnits && i < text.size() ? text[i] : u'\0';
       bytes[2 * i] = static_cast<std::uint8_t>(unit & 0xFF);

@@ -1,0 +1,156 @@
+#include "macros/macro_file.h"
+
+#include <algorithm>
+#include <array>
+#include <system_error>
+#include <vector>
+
+#include "config/ini_file.h"
+#include "macros/key_codes.h"
+#include "util/decimal.h"
+#include "util/text_encoding.h"
+
+namespace k9 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kFieldDigits = 3;
+constexpr std::size_t kHeaderFields = MacroSlot::kKeyArrayOffset;  // name, repeat, count: 44 bytes
+constexpr std::size_t kCountBufferSize = 3;                        // at most two characters are read
+constexpr int kMaxConstMacros = kMacroSlotCount;
+
+constexpr std::array<std::array<char, kFieldDigits>, 256> BuildFieldTexts() {
+  std::array<std::array<char, kFieldDigits>, 256> texts{};
+  for (int n = 0; n < 256; ++n) {
+    texts[n] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
+  }
+  return texts;
+}
+constexpr auto kFieldTexts = BuildFieldTexts();
+
+void AppendField(std::string& out, std::uint8_t n) { out.append(kFieldTexts[n].data(), kFieldDigits); }
+
+// The byte a field of the value stands for: its (up to) three code units
+// through the C library's decimal conversion, low 8 bits kept. Code units
+// outside ASCII are not digits or blanks, so they end the number.
+std::uint8_t ReadField(std::u16string_view value, std::size_t field) {
+  const std::size_t start = field * kFieldDigits;
+  if (start >= value.size()) return 0;
+  const auto units = value.substr(start, kFieldDigits);
+  std::array<char, kFieldDigits> text{};
+  for (std::size_t i = 0; i < units.size(); ++i) text[i] = units[i] < 0x80 ? static_cast<char>(units[i]) : '?';
+  return static_cast<std::uint8_t>(ParseDecimal(std::string_view(text.data(), units.size())) & 0xFF);
+}
+
+std::string MacroKey(int index) { return FormatDecimal(index); }
+
+bool FileFound(const fs::path& file) {
+  std::error_code ec;
+  return fs::is_regular_file(file, ec);
+}
+
+// Reads up to maxCount records of the file into table; the count read is
+// returned through count. The file is read before the lock is taken, so the
+// worker never waits on the disk.
+bool LoadTable(MacroTables& tables, bool user, const fs::path& file, MessageSink& messages, int maxCount) {
+  const bool found = FileFound(file);
+  int count = 0;
+  std::vector<MacroSlot> slots;
+  if (!found) {
+    messages.ShowMessage(std::string(kMacroFileNotFound));
+  } else {
+    count = std::clamp<int>(ReadIniInt(file, kMacroSection, kMacroCountKey, kCountBufferSize), 0, maxCount);
+    slots.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+      slots.push_back(DecodeMacroValue(ReadIniString(file, kMacroSection, MacroKey(i), kMacroValueDigits + 1)));
+    }
+  }
+  tables.Edit([&](auto& userTable, auto& constTable) {
+    auto& table = user ? userTable : constTable;
+    std::copy(slots.begin(), slots.end(), table.begin());
+    if (user) {
+      tables.macroCount = static_cast<std::int16_t>(count);
+      tables.selectedMacro = count < 1 ? 0 : count - 1;
+    } else {
+      tables.constMacroCount = static_cast<std::int16_t>(count);
+    }
+  });
+  return found;
+}
+
+}  // namespace
+
+fs::path UserMacroFilePath(const fs::path& programDirectory, UiLanguage language) {
+  return programDirectory / (IsEnglish(language) ? "Macro_EN.dat" : "Macro_CN.dat");
+}
+
+fs::path ConstMacroFilePath(const fs::path& programDirectory) { return programDirectory / "constMacro.dat"; }
+
+fs::path DefaultMacroFilePath(const fs::path& skinsDirectory, UiLanguage language) {
+  return skinsDirectory / (IsEnglish(language) ? "INI_EN" : "INI_CN") / "defMacro.dat";
+}
+
+std::string FormatField(std::uint8_t n) { return std::string(kFieldTexts[n].data(), kFieldDigits); }
+
+std::string EncodeMacroValue(const MacroSlot& slot) {
+  std::string out;
+  out.reserve(kMacroValueDigits);
+  for (std::size_t f = 0; f < kHeaderFields; ++f) AppendField(out, slot.bytes[f]);
+  for (int e = 0; e < MacroSlot::kEventCapacity; ++e) {
+    const MacroEvent ev = slot.event(e);
+    AppendField(out, KeyCodeToVk(ev.keyCode));
+    AppendField(out, ev.action);
+    AppendField(out, static_cast<std::uint8_t>(ev.delayMs & 0xFF));
+    AppendField(out, static_cast<std::uint8_t>(ev.delayMs >> 8));
+  }
+  return out;
+}
+
+MacroSlot DecodeMacroValue(std::string_view value) {
+  const std::u16string units = Utf8ToUtf16(value);
+  const std::u16string_view text(units.data(), std::min(units.size(), kMacroValueDigits));
+  MacroSlot slot;
+  for (std::size_t f = 0; f < kHeaderFields; ++f) slot.bytes[f] = ReadField(text, f);
+  for (int e = 0; e < MacroSlot::kEventCapacity; ++e) {
+    const std::size_t f = kHeaderFields + 4 * static_cast<std::size_t>(e);
+    MacroEvent ev;
+    ev.keyCode = VkToKeyCode(ReadField(text, f));
+    ev.action = ReadField(text, f + 1);
+    ev.delayMs = static_cast<std::uint16_t>(ReadField(text, f + 2) | ReadField(text, f + 3) << 8);
+    slot.setEvent(e, ev);
+  }
+  return slot;
+}
+
+bool LoadUserMacros(MacroTables& tables, const fs::path& file, MessageSink& messages) {
+  return LoadTable(tables, true, file, messages, kMaxUserMacros);
+}
+
+bool LoadConstMacros(MacroTables& tables, const fs::path& file, MessageSink& messages) {
+  return LoadTable(tables, false, file, messages, kMaxConstMacros);
+}
+
+bool SaveUserMacros(const MacroTables& tables, const fs::path& file) {
+  const int count = std::clamp<int>(tables.macroCount, 0, kMaxUserMacros);
+  bool ok = WriteIniInt(file, kMacroSection, kMacroCountKey, count);
+  for (int i = 0; i < count; ++i) {
+    ok = WriteIniString(file, kMacroSection, MacroKey(i), EncodeMacroValue(tables.user[static_cast<std::size_t>(i)])) && ok;
+  }
+  return ok;
+}
+
+void ResetUserMacros(MacroTables& tables, const fs::path& programDirectory, const fs::path& skinsDirectory,
+                     UiLanguage language, MessageSink& messages) {
+  LoadUserMacros(tables, DefaultMacroFilePath(skinsDirectory, language), messages);
+  SaveUserMacros(tables, UserMacroFilePath(programDirectory, language));
+}
+
+bool ImportMacroFile(MacroTables& tables, const fs::path& file, MessageSink& messages) {
+  return LoadUserMacros(tables, file, messages);
+}
+
+bool ExportMacroFile(const MacroTables& tables, const fs::path& file) { return SaveUserMacros(tables, file); }
+
+}  // namespace k9
