@@ -6,7 +6,12 @@
 #include <string>
 #include <thread>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "support/temp_dir.h"
+#include "util/decimal.h"
 
 namespace k9 {
 namespace {
@@ -151,6 +156,28 @@ TEST_F(IniFileTest, WritersOnTwoThreadsNeverLoseEachOthersKeys) {
   worker.join();
   for (const char* section : {"Config1", "Config6"}) {
     for (int i = 0; i < kKeys; ++i) EXPECT_EQ(ReadIniInt(file, section, "K" + std::to_string(i), 10), i) << section << i;
+  }
+}
+
+// A writer killed at any moment leaves the old or the new file, never a part.
+TEST_F(IniFileTest, AWriterKilledMidWayLeavesAWholeFile) {
+  constexpr int kKeys = 200;
+  for (int i = 0; i < kKeys; ++i) ASSERT_TRUE(WriteIniInt(file, "Config1", "K" + std::to_string(i), 0));
+  for (int round = 1; round <= 8; ++round) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int n = 0;; ++n) WriteIniInt(file, "Config1", "K" + std::to_string(n % kKeys), round);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * round));
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    for (int i = 0; i < kKeys; ++i) {
+      const std::string value = ReadIniString(file, "Config1", "K" + std::to_string(i), 10);
+      ASSERT_FALSE(value.empty()) << "K" << i;
+      const int stored = ParseDecimal(value);
+      ASSERT_TRUE(stored >= 0 && stored <= round) << "K" << i << " = '" << value << "'";
+    }
   }
 }
 
