@@ -15,18 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct AcceptingDevice final : k9::HidBackend {
-  std::optional<std::string> InterfacePath(int) override { return std::nullopt; }
-  k9::HidHandle Open(const std::string&, k9::HidAccess) override { return k9::kInvalidHidHandle; }
-  void Close(k9::HidHandle) override {}
-  std::optional<k9::HidAttributes> GetAttributes(k9::HidHandle) override { return std::nullopt; }
-  std::optional<k9::HidCaps> GetCaps(k9::HidHandle) override { return std::nullopt; }
-  std::optional<std::size_t> Read(k9::HidHandle, std::span<std::uint8_t>) override { return std::nullopt; }
+struct AcceptingDevice final : k9::AbsentHidBackend {
   bool SetFeature(k9::HidHandle, std::span<const std::uint8_t> report) override {
     benchmark::DoNotOptimize(report.data());
     return true;
   }
-  void Interrupt() override {}
 };
 
 struct QuietSystem final : k9::SystemSettings {

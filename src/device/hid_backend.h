@@ -62,4 +62,18 @@ class HidBackend {
   virtual void Interrupt() = 0;
 };
 
+// A backend without devices: no interfaces, every open, read and write
+// fails. Test doubles and tools derive from it and override what they need.
+class AbsentHidBackend : public HidBackend {
+ public:
+  std::optional<std::string> InterfacePath(int) override { return std::nullopt; }
+  HidHandle Open(const std::string&, HidAccess) override { return kInvalidHidHandle; }
+  void Close(HidHandle) override {}
+  std::optional<HidAttributes> GetAttributes(HidHandle) override { return std::nullopt; }
+  std::optional<HidCaps> GetCaps(HidHandle) override { return std::nullopt; }
+  std::optional<std::size_t> Read(HidHandle, std::span<std::uint8_t>) override { return std::nullopt; }
+  bool SetFeature(HidHandle, std::span<const std::uint8_t>) override { return false; }
+  void Interrupt() override {}
+};
+
 }  // namespace k9

@@ -142,21 +142,14 @@ TEST_F(ApplyTest, OutOfRangeStoredValuesStillGiveFifteenBoundedReports) {
 
 TEST_F(ApplyTest, WritesCurConfigAndTheMirrorBeforeTheReportsAndTheProfileAfter) {
   // A device that looks at config.ini at each report shows what was saved when.
-  struct Peeking final : HidBackend {
+  struct Peeking final : AbsentHidBackend {
     explicit Peeking(std::filesystem::path f) : file(std::move(f)) {}
-    std::optional<std::string> InterfacePath(int) override { return std::nullopt; }
-    HidHandle Open(const std::string&, HidAccess) override { return kInvalidHidHandle; }
-    void Close(HidHandle) override {}
-    std::optional<HidAttributes> GetAttributes(HidHandle) override { return std::nullopt; }
-    std::optional<HidCaps> GetCaps(HidHandle) override { return std::nullopt; }
-    std::optional<std::size_t> Read(HidHandle, std::span<std::uint8_t>) override { return std::nullopt; }
     bool SetFeature(HidHandle, std::span<const std::uint8_t>) override {
       seen.push_back(ReadIniString(file, "Init", "CurConfig", 5) + "/" + ReadIniString(file, "Config6", "FIRE_TIME", 5) +
                      "/" + ReadIniString(file, "Config4", "FIRE_TIME", 5));
       return true;
     }
-    void Interrupt() override {}
-    std::filesystem::path file;
+      std::filesystem::path file;
     std::vector<std::string> seen;
   } peeking(config);
   FeatureReporter peekingReporter(peeking, link);

@@ -41,21 +41,14 @@ std::string HexBytes(const std::uint8_t* data, std::size_t count);
 
 // A HID device that accepts every feature report and records its first
 // eight bytes. It has no interfaces to enumerate and no input reports.
-class RecordingHidBackend : public HidBackend {
+class RecordingHidBackend : public AbsentHidBackend {
  public:
   explicit RecordingHidBackend(EventLog& log) : m_log(log) {}
 
-  std::optional<std::string> InterfacePath(int) override { return std::nullopt; }
-  HidHandle Open(const std::string&, HidAccess) override { return kInvalidHidHandle; }
-  void Close(HidHandle) override {}
-  std::optional<HidAttributes> GetAttributes(HidHandle) override { return std::nullopt; }
-  std::optional<HidCaps> GetCaps(HidHandle) override { return std::nullopt; }
-  std::optional<std::size_t> Read(HidHandle, std::span<std::uint8_t>) override { return std::nullopt; }
   bool SetFeature(HidHandle, std::span<const std::uint8_t> report) override {
     m_log.Add("feature " + HexBytes(report.data(), std::min<std::size_t>(report.size(), 8)));
     return true;
   }
-  void Interrupt() override {}
 
  private:
   EventLog& m_log;

@@ -18,20 +18,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct PrintingDevice final : k9::HidBackend {
-  std::optional<std::string> InterfacePath(int) override { return std::nullopt; }
-  k9::HidHandle Open(const std::string&, k9::HidAccess) override { return k9::kInvalidHidHandle; }
-  void Close(k9::HidHandle) override {}
-  std::optional<k9::HidAttributes> GetAttributes(k9::HidHandle) override { return std::nullopt; }
-  std::optional<k9::HidCaps> GetCaps(k9::HidHandle) override { return std::nullopt; }
-  std::optional<std::size_t> Read(k9::HidHandle, std::span<std::uint8_t>) override { return std::nullopt; }
+struct PrintingDevice final : k9::AbsentHidBackend {
   bool SetFeature(k9::HidHandle, std::span<const std::uint8_t> report) override {
     std::printf("feature");
     for (std::size_t i = 0; i < report.size() && i < 8; ++i) std::printf(" %02X", report[i]);
     std::printf("\n");
     return true;
   }
-  void Interrupt() override {}
 };
 
 struct PrintingSystem final : k9::SystemSettings {
