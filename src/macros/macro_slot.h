@@ -61,21 +61,9 @@ class MacroSlot {
   }
   // The part of text the name field can hold: at most 19 code units, and a
   // surrogate pair is never split.
-  static constexpr std::u16string_view FitName(std::u16string_view text) {
-    if (text.size() < kNameUnits) return text;
-    std::size_t units = kNameUnits - 1;
-    if (text[units - 1] >= 0xD800 && text[units - 1] <= 0xDBFF) --units;
-    return text.substr(0, units);
-  }
+  static std::u16string_view FitName(std::u16string_view text);
   // Stores FitName(text) and zero-fills the rest of the field.
-  void setName(std::u16string_view text) {
-    text = FitName(text);
-    for (std::size_t i = 0; i < kNameUnits; ++i) {
-      const char16_t unit = i + 1 < kNameUnits && i < text.size() ? text[i] : u'\0';
-      bytes[2 * i] = static_cast<std::uint8_t>(unit & 0xFF);
-      bytes[2 * i + 1] = static_cast<std::uint8_t>(unit >> 8);
-    }
-  }
+  void setName(std::u16string_view text);
 
   std::uint8_t repeatEnabled() const { return bytes[kRepeatEnabledOffset]; }
   void setRepeatEnabled(std::uint8_t value) { bytes[kRepeatEnabledOffset] = value; }
