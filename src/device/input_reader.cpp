@@ -22,6 +22,17 @@ void HandleInputReport(std::span<const std::uint8_t> report, std::int32_t macroM
   }
 }
 
+bool ReadInputReport(HidBackend& backend, const DeviceLink& link, std::int32_t macroMode, ActionHandshake& handshake,
+                     std::span<std::uint8_t, kMaxReportLength> buffer) {
+  const HidHandle handle = link.readHandle.load();
+  const std::size_t length = std::min<std::size_t>(link.inputReportLength.load(), buffer.size());
+  if (!IsOpenHandle(handle) || length == 0) return false;
+  const auto read = backend.Read(handle, buffer.first(length));
+  if (!read) return false;
+  HandleInputReport(buffer.first(std::min(*read, length)), macroMode, handshake);
+  return true;
+}
+
 void InputReader::Start() {
   if (m_thread.joinable()) return;
   m_thread = std::jthread([this](std::stop_token stop) { Run(stop); });
@@ -37,12 +48,7 @@ void InputReader::Stop() {
 void InputReader::Run(std::stop_token stop) {
   std::array<std::uint8_t, kMaxReportLength> buffer{};
   while (!stop.stop_requested()) {
-    const HidHandle handle = m_link.readHandle.load();
-    const std::size_t length = std::min<std::size_t>(m_link.inputReportLength.load(), buffer.size());
-    if (IsOpenHandle(handle) && length > 0) {
-      const auto read = m_backend.Read(handle, std::span(buffer.data(), length));
-      if (read) HandleInputReport(std::span(buffer.data(), std::min(*read, length)), m_profile.macroMode, m_handshake);
-    }
+    ReadInputReport(m_backend, m_link, m_profile.macroMode, m_handshake, buffer);
     m_clock.Pause(kReaderPause, stop);
   }
 }

@@ -22,6 +22,12 @@ inline constexpr auto kReaderPause = std::chrono::milliseconds(2);
 // of another ID and reports shorter than ID, code and level are ignored.
 void HandleInputReport(std::span<const std::uint8_t> report, std::int32_t macroMode, ActionHandshake& handshake);
 
+// One read on the link's read handle and the handling of what came back; a
+// backend claiming more bytes than were asked for is held to the request.
+// Returns false when nothing could be read.
+bool ReadInputReport(HidBackend& backend, const DeviceLink& link, std::int32_t macroMode, ActionHandshake& handshake,
+                     std::span<std::uint8_t, kMaxReportLength> buffer);
+
 class InputReader {
  public:
   InputReader(HidBackend& backend, const DeviceLink& link, const Profile& profile, ActionHandshake& handshake,
