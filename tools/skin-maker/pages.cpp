@@ -1,0 +1,307 @@
+#include "pages.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include "mouse.h"
+#include "skin/qt/skin_image.h"
+
+namespace skinmaker {
+
+namespace {
+
+using k9::SkinEntry;
+using k9::ToQRect;
+
+QRect R(const SkinEntry& e) { return ToQRect(e); }
+
+// The window outline: a rectangle with cut corners, larger at top left and
+// bottom right.
+QPolygonF WindowOutline(const QSize& size, qreal bigCut, qreal smallCut) {
+  const qreal w = size.width();
+  const qreal h = size.height();
+  return QPolygonF({QPointF(bigCut, 0), QPointF(w - smallCut, 0), QPointF(w, smallCut), QPointF(w, h - bigCut),
+                    QPointF(w - bigCut, h), QPointF(smallCut, h), QPointF(0, h - smallCut), QPointF(0, bigCut)});
+}
+
+QImage MaskFrom(const QSize& size, const QPolygonF& outline) {
+  QImage mask(size, QImage::Format_RGB32);
+  mask.fill(Qt::white);
+  QPainter p(&mask);
+  // No anti-aliasing: the edge is exactly black or white.
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  p.drawPolygon(outline);
+  return mask;
+}
+
+void DrawFrame(QPainter& p, const QSize& size, const QPolygonF& outline) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient edge(QPointF(0, 0), QPointF(size.width(), size.height()));
+  edge.setColorAt(0, QColor(255, 45, 85, 200));
+  edge.setColorAt(0.35, QColor(0x2e, 0x35, 0x44));
+  edge.setColorAt(0.65, QColor(0x2e, 0x35, 0x44));
+  edge.setColorAt(1, QColor(255, 106, 61, 200));
+  p.setPen(QPen(QBrush(edge), 1.5));
+  p.setBrush(Qt::NoBrush);
+  QPolygonF inner;
+  const QPointF c(size.width() / 2.0, size.height() / 2.0);
+  for (const QPointF& pt : outline) {
+    const QPointF d = c - pt;
+    inner << pt + QPointF(d.x() > 0 ? 0.75 : -0.75, d.y() > 0 ? 0.75 : -0.75);
+  }
+  p.drawPolygon(inner);
+  p.restore();
+}
+
+const QPolygonF& MainOutline() {
+  static const QPolygonF outline = WindowOutline(kMainWindowSize, 18, 8);
+  return outline;
+}
+
+// Header and footer bars and the twenty header regions (every page).
+void DrawChrome(QPainter& p, const k9::SkinLayout& layout, State s) {
+  const QRect window(QPoint(0, 0), kMainWindowSize);
+  DrawBackground(p, window);
+  // Header bar.
+  {
+    const QRect bar(0, 0, window.width(), 56);
+    QLinearGradient g(bar.topLeft(), bar.bottomLeft());
+    g.setColorAt(0, QColor(0x1c, 0x21, 0x2b));
+    g.setColorAt(1, QColor(0x11, 0x14, 0x1b));
+    p.fillRect(bar, g);
+    QLinearGradient line(QPointF(0, 0), QPointF(window.width(), 0));
+    line.setColorAt(0, QColor(255, 45, 85, 0));
+    line.setColorAt(0.3, QColor(255, 45, 85, 220));
+    line.setColorAt(0.7, QColor(255, 106, 61, 220));
+    line.setColorAt(1, QColor(255, 106, 61, 0));
+    p.fillRect(QRect(0, 55, window.width(), 1), line);
+    p.fillRect(QRect(0, 56, window.width(), 4), QColor(0, 0, 0, 70));
+  }
+  // Footer bar.
+  {
+    const QRect bar(0, 542, window.width(), window.height() - 542);
+    QLinearGradient g(bar.topLeft(), bar.bottomLeft());
+    g.setColorAt(0, QColor(0x14, 0x17, 0x1f));
+    g.setColorAt(1, QColor(0x0c, 0x0e, 0x13));
+    p.fillRect(bar, g);
+    p.fillRect(QRect(0, 542, window.width(), 1), QColor(0x2a, 0x31, 0x3f));
+    // Groups: profiles | file commands | save, hide, apply.
+    p.fillRect(QRect(236, 554, 1, 28), QColor(0x2a, 0x31, 0x3f));
+    p.fillRect(QRect(506, 554, 1, 28), QColor(0x2a, 0x31, 0x3f));
+  }
+  const auto& e = layout.mainEntries;
+  DrawIcon(p, QRectF(20, 14, 30, 28), Icon::Emblem, Qt::white, 1.6);
+  DrawLabel(p, R(e[1]), s);
+  for (int i : {0, 2, 14, 15, 16}) DrawButton(p, R(e[i]), s);
+  DrawButton(p, R(e[3]), s, true);
+  for (int i = 4; i <= 8; ++i) DrawSegment(p, R(e[i]), s);
+  for (int i = 9; i <= 11; ++i) DrawTab(p, R(e[i]), s);
+  DrawSegment(p, R(e[17]), s);
+  DrawSegment(p, R(e[18]), s);
+  DrawIconButton(p, R(e[12]), s, Icon::Minimise);
+  DrawIconButton(p, R(e[13]), s, Icon::Close);
+  DrawIconButton(p, R(e[19]), s, Icon::Globe);
+}
+
+void Title(QPainter& p, const SkinEntry& entry, State s) {
+  DrawTitleMark(p, R(entry));
+  DrawLabel(p, R(entry), s);
+}
+
+QImage NewPicture() {
+  QImage image(kMainWindowSize, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  return image;
+}
+
+void Finish(QPainter& p) { DrawFrame(p, kMainWindowSize, MainOutline()); }
+
+const MousePlacement kMainMouse{QPointF(66, 98), 1.0};
+
+}  // namespace
+
+QImage DrawMainMask() { return MaskFrom(kMainWindowSize, MainOutline()); }
+
+QImage DrawMainPage(const k9::SkinLayout& layout, State s) {
+  QImage image = NewPicture();
+  QPainter p(&image);
+  DrawChrome(p, layout, s);
+  const auto& e = layout.mainEntries;
+  DrawPanel(p, QRect(16, 62, 246, 472));
+  DrawPanel(p, QRect(266, 62, 304, 272));
+  DrawPanel(p, QRect(570, 62, 216, 272));
+  DrawPanel(p, QRect(266, 338, 520, 196));
+
+  for (int i : {20, 21, 22, 23, 39, 40}) Title(p, e[static_cast<std::size_t>(i)], s);
+  for (int i : {24, 43, 44, 45}) DrawLabel(p, R(e[static_cast<std::size_t>(i)]), s);
+  for (int b = 0; b < 7; ++b) {
+    DrawLabel(p, R(e[32 + b]), s);
+    DrawField(p, R(e[25 + b]), s);
+  }
+  DrawSegment(p, R(e[41]), s);
+  DrawSegment(p, R(e[42]), s);
+  for (int level = 0; level < 4; ++level) {
+    DrawLevelChip(p, R(e[58 + level]), s, kLevelColours[level]);
+    DrawCheckBox(p, R(e[46 + level]), s);
+    DrawLabel(p, R(e[50 + level]), s);
+    DrawRadio(p, R(e[54 + level]), s);
+    DrawTicks(p, R(e[62 + level]), s);
+    for (int step = 0; step < 12; ++step) DrawCell(p, R(e[66 + 12 * level + step]), s);
+  }
+  // The mouse picture: its panel lights up, then its buttons.
+  const QRect mouseArea = R(e[114]);
+  if (s != State::Normal) DrawGlow(p, QRectF(mouseArea).adjusted(20, 40, -20, -40), palette::kAccent, s == State::Over ? 0.25 : 0.45);
+  DrawMouse(p, kMainMouse, QColor());
+  for (int b = 0; b < 7; ++b) DrawMouseButtonHighlight(p, kMainMouse, b, s, R(e[115 + b]));
+  Finish(p);
+  return image;
+}
+
+QImage DrawAdvancedPage(const k9::SkinLayout& layout, State s) {
+  QImage image = NewPicture();
+  QPainter p(&image);
+  DrawChrome(p, layout, s);
+  const auto& a = layout.advancedEntries;
+  DrawPanel(p, QRect(16, 62, 384, 472));
+  DrawPanel(p, QRect(408, 62, 378, 472));
+
+  for (const auto& rect : {layout.macroListRect, layout.eventListRect, layout.macroNameBoxRect, layout.repeatCountBoxRect}) {
+    DrawInset(p, QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
+  }
+  for (int i : {28, 29, 38, 45, 46}) Title(p, a[static_cast<std::size_t>(i)], s);
+  for (int i : {39, 40, 41, 42, 43, 44, 47, 48, 49, 50, 51}) DrawLabel(p, R(a[static_cast<std::size_t>(i)]), s);
+  for (int i = 0; i <= 4; ++i) DrawButton(p, R(a[i]), s);
+  {
+    // The record lamp: dim at rest, lit while recording.
+    const QRect r = R(a[4]);
+    const QPointF c(r.left() + 13, r.center().y() + 0.5);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    if (s == State::Down) DrawGlow(p, QRectF(c.x() - 8, c.y() - 8, 16, 16), QColor(255, 40, 40), 1.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(s == State::Normal ? QColor(0x7a, 0x1a, 0x22) : (s == State::Over ? QColor(0xd0, 0x20, 0x30) : QColor(255, 60, 60)));
+    p.drawEllipse(c, 3.5, 3.5);
+    p.restore();
+  }
+  DrawButton(p, R(a[5]), s);
+  DrawToggle(p, R(a[6]), s);
+  DrawToggle(p, R(a[7]), s);
+  for (int i = 8; i <= 27; ++i) DrawSegment(p, R(a[i]), s);
+  DrawSlider(p, R(a[30]), s);
+  DrawButton(p, R(a[31]), s);
+  DrawButton(p, R(a[32]), s);
+  DrawReadout(p, R(a[33]), s);
+  for (int i = 34; i <= 37; ++i) DrawSegment(p, R(a[i]), s);
+  Finish(p);
+  return image;
+}
+
+QImage DrawColorPage(const k9::SkinLayout& layout, State s, const QColor& lit) {
+  QImage image = NewPicture();
+  QPainter p(&image);
+  DrawChrome(p, layout, s);
+  const auto& c = layout.colorEntries;
+  DrawPanel(p, QRect(24, 62, 312, 472));
+  DrawPanel(p, QRect(344, 62, 442, 472));
+  for (int i : {5, 7}) Title(p, c[static_cast<std::size_t>(i)], s);
+  const Icon icons[4] = {Icon::Wave, Icon::FastWave, Icon::Steady, Icon::Off};
+  for (int mode = 0; mode < 4; ++mode) {
+    const QRect r = R(c[static_cast<std::size_t>(mode)]);
+    DrawButton(p, r, s);
+    const QColor iconColour = s == State::Normal ? palette::kIcon : (s == State::Over ? palette::kAccent : QColor(Qt::white));
+    DrawIcon(p, QRectF(r.left() + 16, r.center().y() - 8, 34, 16), icons[mode], iconColour, 2.0);
+  }
+  DrawReadout(p, R(c[4]), s);
+  for (int i : {6, 8, 10, 12}) DrawLabel(p, R(c[static_cast<std::size_t>(i)]), s);
+  DrawInset(p, R(c[9]).adjusted(2, 2, -2, -2));
+  DrawLabel(p, R(c[9]), s);
+  // The preview: the lit mouse centred in its area.
+  const QRect preview = R(c[11]);
+  {
+    p.save();
+    p.setClipRect(preview);
+    const qreal scale = 1.02;
+    const QPointF origin(preview.center().x() - kMouseBodySize.width() * scale / 2 + 4,
+                         preview.center().y() - kMouseBodySize.height() * scale / 2);
+    DrawMouse(p, MousePlacement{origin, scale}, lit);
+    p.restore();
+  }
+  Finish(p);
+  return image;
+}
+
+QImage DrawMenuMask(int rows) {
+  QImage mask(kMenuWidth, kMenuRowHeight * rows + 1, QImage::Format_RGB32);
+  mask.fill(Qt::black);
+  return mask;
+}
+
+QImage DrawMenu(int rows, State s, int categoryFirst, int categoryLast) {
+  QImage image(kMenuWidth, kMenuRowHeight * rows + 1, QImage::Format_RGB32);
+  QPainter p(&image);
+  const QRect all = image.rect();
+  QLinearGradient g(all.topLeft(), all.bottomLeft());
+  g.setColorAt(0, QColor(0x1a, 0x1e, 0x27));
+  g.setColorAt(1, QColor(0x10, 0x13, 0x19));
+  p.fillRect(all, g);
+  for (int row = 0; row < rows; ++row) {
+    const QRect r(0, row * kMenuRowHeight, kMenuWidth, kMenuRowHeight);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    if (s == State::Over) {
+      QLinearGradient h(r.topLeft(), r.topRight());
+      h.setColorAt(0, QColor(255, 45, 85, 70));
+      h.setColorAt(1, QColor(255, 45, 85, 10));
+      p.fillRect(r.adjusted(0, 1, 0, 0), h);
+      p.fillRect(QRect(r.left(), r.top() + 1, 3, r.height() - 1), palette::kAccent);
+    } else if (s == State::Down) {
+      QLinearGradient h(r.topLeft(), r.bottomLeft());
+      h.setColorAt(0, QColor(0x4a, 0x0b, 0x1a));
+      h.setColorAt(1, QColor(0x2e, 0x07, 0x11));
+      p.fillRect(r.adjusted(0, 1, 0, 0), h);
+      p.fillRect(QRect(r.left(), r.top() + 1, 3, r.height() - 1), palette::kAccentHot);
+    }
+    p.restore();
+    // Row separator.
+    QLinearGradient line(QPointF(0, 0), QPointF(kMenuWidth, 0));
+    line.setColorAt(0, QColor(255, 255, 255, 0));
+    line.setColorAt(0.5, QColor(255, 255, 255, 26));
+    line.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillRect(QRect(0, r.top(), kMenuWidth, 1), line);
+    if (row + 1 >= categoryFirst && row + 1 <= categoryLast) {
+      const QColor arrow = s == State::Normal ? palette::kIcon : QColor(Qt::white);
+      p.save();
+      p.translate(r.right() - 16, r.center().y() - 4);
+      p.rotate(-90);
+      DrawIcon(p, QRectF(-8, 0, 8, 8), Icon::Chevron, arrow, 1.6);
+      p.restore();
+    }
+  }
+  p.fillRect(QRect(0, all.bottom(), kMenuWidth, 1), palette::kAccent);
+  p.setPen(QPen(QColor(0x2e, 0x35, 0x44), 1));
+  p.drawLine(0, 0, 0, all.bottom());
+  p.drawLine(all.right(), 0, all.right(), all.bottom());
+  return image;
+}
+
+QImage DrawWarningMask() { return MaskFrom(kWarningSize, WindowOutline(kWarningSize, 12, 6)); }
+
+QImage DrawWarning(const k9::SkinLayout& layout, State s) {
+  QImage image(kWarningSize, QImage::Format_RGB32);
+  QPainter p(&image);
+  const QRect all = image.rect();
+  DrawBackground(p, all);
+  p.fillRect(QRect(0, 0, all.width(), 3), palette::kAccent);
+  const auto& w = layout.warningEntries;
+  DrawIcon(p, QRectF(R(w[2]).left() + 4, R(w[2]).center().y() - 11, 24, 22), Icon::Warning, palette::kAccentHot, 1.8);
+  DrawButton(p, R(w[0]), s);
+  DrawButton(p, R(w[1]), s);
+  DrawLabel(p, R(w[2]), s);
+  DrawFrame(p, kWarningSize, WindowOutline(kWarningSize, 12, 6));
+  return image;
+}
+
+}  // namespace skinmaker
