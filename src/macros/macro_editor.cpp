@@ -61,7 +61,7 @@ EditorChange ShowNoMacro(MacroEditorState& state) {
 
 }  // namespace
 
-EditorChange ShowEditorControls(const MacroTables& tables, MacroEditorState& state) {
+EditorChange ShowEditorControls(MacroTables& tables, MacroEditorState& state) {
   state.macroRows.clear();
   state.macroSelection = -1;
   state.eventRows.clear();
@@ -71,8 +71,7 @@ EditorChange ShowEditorControls(const MacroTables& tables, MacroEditorState& sta
   state.repeatBoxEnabled = true;
   state.pressRowCount = 0;
   state.releaseRowCount = 0;
-  // The tables are only read here; the cast lets the refill share SelectMacro.
-  return RefillMacroList(const_cast<MacroTables&>(tables), state);
+  return RefillMacroList(tables, state);
 }
 
 void PlaceCurrentRowAtStart(const MacroTables& tables, MacroEditorState& state) {

@@ -22,7 +22,7 @@ inline constexpr std::string_view kOverflowMessage = "Overflow!!!";
 
 // The controls were just created: they show nothing until the macro list is
 // filled.
-EditorChange ShowEditorControls(const MacroTables& tables, MacroEditorState& state);
+EditorChange ShowEditorControls(MacroTables& tables, MacroEditorState& state);
 // currentRow on the last key row of the selected macro (0 without events).
 void PlaceCurrentRowAtStart(const MacroTables& tables, MacroEditorState& state);
 

@@ -37,8 +37,10 @@ std::uint16_t ElapsedSinceLastEvent(RecorderState& recorder, TimeOfDay& clock) {
 RecordingToggle ToggleRecording(MacroTables& tables, MacroEditorState& state) {
   RecordingToggle toggle;
   const int rows = std::min(static_cast<int>(state.macroRows.size()), kMaxUserMacros);
-  if (rows == 0) return toggle;
   RecorderState& recorder = state.recorder;
+  // A recording holds the whole keyboard, so it can always be stopped, even
+  // when a load has emptied the macro list meanwhile.
+  if (rows == 0 && !recorder.recording) return toggle;
   recorder.recording = !recorder.recording;
   toggle.change.repaint = true;
 

@@ -21,7 +21,7 @@ struct RecordingToggle {
 
 // The Record/Stop button. Starting clears the selected macro's slot (its name
 // kept, repeating off) and empties the event list; stopping sets the slot's
-// event count. Nothing is saved. Does nothing while the macro list is empty.
+// event count. Nothing is saved. Starting needs a macro in the list.
 RecordingToggle ToggleRecording(MacroTables& tables, MacroEditorState& state);
 
 // One keyboard message while recording; any other message, or any message

@@ -165,12 +165,19 @@ TEST_F(Recorder, OtherMessagesAndIdleTimesRecordNothing) {
   EXPECT_EQ(state.recorder.recordedCount, 1);
 }
 
-TEST_F(Recorder, ToggleNeedsAMacroInTheList) {
+TEST_F(Recorder, StartNeedsAMacroButStopAlwaysWorks) {
   MacroTables empty;
   MacroEditorState none;
   RefillMacroList(empty, none);
   EXPECT_EQ(ToggleRecording(empty, none).result, RecordingToggle::Result::Unchanged);
   EXPECT_FALSE(none.recorder.recording);
+
+  Start();
+  Down(kVkA);
+  tables.macroCount = 0;  // a language switch loaded a file without macros
+  RefillMacroList(tables, state);
+  Stop();
+  EXPECT_FALSE(state.recorder.recording);
 }
 
 TEST(ElapsedSinceLastEvent, WrapsAtMidnightAndIsCapped) {
