@@ -86,8 +86,8 @@ void DrawMouse(QPainter& p, const MousePlacement& at, const QColor& lighting) {
   {
     // An elliptical pool of light that fades out completely at its rim.
     QRadialGradient spill(QPointF(0, 0), 200);
-    spill.setColorAt(0, lit ? Alpha(lighting, 90) : QColor(255, 45, 85, 22));
-    spill.setColorAt(0.55, lit ? Alpha(lighting, 30) : QColor(255, 45, 85, 8));
+    spill.setColorAt(0, lit ? Alpha(lighting, 150) : QColor(255, 45, 85, 22));
+    spill.setColorAt(0.55, lit ? Alpha(lighting, 60) : QColor(255, 45, 85, 8));
     spill.setColorAt(1, QColor(0, 0, 0, 0));
     p.save();
     p.translate(73, 196);
@@ -107,8 +107,15 @@ void DrawMouse(QPainter& p, const MousePlacement& at, const QColor& lighting) {
   shell.setColorAt(0.45, QColor(0x2c, 0x32, 0x3e));
   shell.setColorAt(0.55, QColor(0x2a, 0x30, 0x3b));
   shell.setColorAt(1, QColor(0x15, 0x18, 0x1f));
+  if (lit) {
+    p.setBrush(Qt::NoBrush);
+    for (int w = 8; w >= 2; w -= 2) {
+      p.setPen(QPen(Alpha(lighting, 30 + (8 - w) * 14), w));
+      p.drawPath(body);
+    }
+  }
   p.setBrush(shell);
-  p.setPen(QPen(QColor(0x3c, 0x44, 0x54), 1.2));
+  p.setPen(QPen(lit ? lighting : QColor(0x3c, 0x44, 0x54), 1.2));
   p.drawPath(body);
 
   // Palm: a darker, faceted plate.

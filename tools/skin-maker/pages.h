@@ -19,9 +19,9 @@ inline constexpr int kSubMenuRows = 12;
 
 // Lighting colours of the mouse on the lighting page's pictures.
 namespace lighting {
-inline const QColor kPink{255, 70, 200};
+inline const QColor kPink{255, 90, 170};
 inline const QColor kRed{255, 36, 48};
-inline const QColor kPurple{140, 60, 255};
+inline const QColor kPurple{125, 40, 255};
 inline const QColor kBlue{40, 120, 255};
 }  // namespace lighting
 
