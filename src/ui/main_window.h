@@ -1,0 +1,90 @@
+// CZEL_RAdezeDlg: the frameless, skinned main window with its three pages.
+// It paints from the skin pictures and turns pointer events into hover and
+// pressed state, page changes and commands.
+#pragma once
+
+#include <QPointer>
+#include <QRegion>
+#include <QWidget>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "popups/menu_dlg.h"
+#include "popups/menu_state.h"
+#include "ui/driver_records.h"
+#include "ui/interaction_state.h"
+#include "ui/main_window_host.h"
+#include "ui/picture_cache.h"
+
+namespace k9 {
+
+class CZEL_RAdezeDlg : public QWidget {
+  Q_OBJECT
+ public:
+  CZEL_RAdezeDlg(DriverRecords& records, MainWindowHost& host);
+  ~CZEL_RAdezeDlg() override;
+
+  // The window region from the main mask and the part repainted on the
+  // advanced page.
+  void SetShape(const QRegion& window, const QRegion& pageRepaint);
+  const QRegion& windowShape() const { return m_windowShape; }
+
+  // The pointer handlers in client pixels (the Qt events call them).
+  void OnPointerMove(QPoint pos);
+  void OnButtonDown(QPoint pos);
+  void OnButtonUp(QPoint pos);
+
+  InteractionState& interaction() { return m_ui; }
+  PreviewState& preview() { return m_preview; }
+  CMenuDlg* functionMenu() const { return m_functionMenu.data(); }
+  MenuState& menuState() { return m_menuState; }
+  // The whole composed page as painting shows it.
+  QImage ComposeCurrentPage();
+  // Shows the window's own menu (minimise, close, about) at a screen point.
+  void ShowWindowMenu(QPoint globalPos);
+
+ signals:
+  void dragStarted();
+  void warningShown(QWidget* warning);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void contextMenuEvent(QContextMenuEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
+  void closeEvent(QCloseEvent*) override;
+
+ private:
+  void InvalidateAll();
+  void InvalidatePage();
+  void StartDrag();
+  void MainPageCommand(int region);
+  void HeaderCommand(int region);
+  void AdvancedPageCommand(int region, int x);
+  void EnterAdvancedPage();
+  void LeaveAdvancedPage();
+  void StartPreviewTicker();
+  void RunPreviewTicker(std::stop_token stop);
+  bool TickerWait(std::stop_token stop, int milliseconds);
+  void OpenFunctionMenu(int field);
+  void CloseFunctionMenu();
+
+  DriverRecords& m_records;
+  MainWindowHost& m_host;
+  InteractionState m_ui;
+  PreviewState m_preview;
+  MenuState m_menuState;
+  PictureCache m_pictures;
+  QRegion m_windowShape;
+  QRegion m_pageRepaintRegion;
+  QPointer<CMenuDlg> m_functionMenu;
+
+  std::mutex m_tickerMutex;
+  std::condition_variable_any m_tickerWake;
+  std::jthread m_ticker;
+};
+
+}  // namespace k9
