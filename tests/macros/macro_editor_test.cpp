@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "macros/event_list.h"
@@ -349,6 +351,28 @@ TEST_F(Editor, RefillWithoutMacrosShowsNoEvents) {
   RefillMacroList(tables, state);
   EXPECT_EQ(tables.selectedMacro, 1);
   EXPECT_EQ(state.macroSelection, 1);
+}
+
+TEST_F(Editor, PlaybackCopiesAreConsistentWhileEventsAreInserted) {
+  SelectMacro(tables, state, 2);
+  std::atomic<bool> done{false};
+  std::atomic<int> torn{0};
+  std::thread worker([&] {
+    while (!done.load()) {
+      const MacroSlot copy = tables.CopyUserSlot(2);
+      for (int i = 0; i < copy.eventCount(); ++i) {
+        if (copy.event(i) != MacroEvent{kLeftMouseKey, kActionPress, kInsertedEventDelayMs}) ++torn;
+      }
+    }
+  });
+  for (int i = 0; i < 200; ++i) {
+    RightClickRow(2 * i);
+    InsertMouseEvent(tables, state, messages, InsertPlace::After, kLeftMouseKey, kActionPress);
+  }
+  done = true;
+  worker.join();
+  EXPECT_EQ(torn.load(), 0);
+  EXPECT_EQ(tables.user[2].eventCount(), 200);
 }
 
 TEST(EventMenu, BothLanguagesReachTheSameCommand) {

@@ -74,6 +74,7 @@ TEST_F(Recorder, PausesGoOnTheEarlierEventAndTheNewestHasThirty) {
       {4, kActionPress, 120}, {5, kActionPress, 180}, {4, kActionRelease, 45}, {5, kActionRelease, 30}};
   EXPECT_EQ(Events(), expected);
   EXPECT_EQ(Slot().eventCount(), 0);  // only the stop publishes the count
+  EXPECT_EQ(state.eventSelection, 6);  // the newest row follows the typing
   Stop();
   EXPECT_EQ(Slot().eventCount(), 4);
   EXPECT_EQ(state.eventRows,
