@@ -1,0 +1,41 @@
+// ZEL_RAdeze: the driver on the real mouse.
+#include <QApplication>
+#include <QIcon>
+#include <filesystem>
+
+#include "app/zel_radeze_app.h"
+#include "platform/desktop/message_box_sink.h"
+#include "platform/desktop/power_events.h"
+#include "platform/desktop/single_instance.h"
+#include "platform/desktop/x11_system_settings.h"
+#include "platform/hidapi_backend.h"
+#include "platform/program_launcher_qt.h"
+#include "platform/udev_device_watcher.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/k9/zel_radeze.png")));
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  k9::desktop::SingleInstance instance;
+  if (!instance.Claim()) return 0;
+
+  const std::filesystem::path programDirectory =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+  k9::platform::HidapiBackend backend;
+  k9::desktop::X11SystemSettings system;
+  k9::platform::DesktopProgramLauncher launcher;
+  k9::desktop::MessageBoxSink messages;
+  k9::AppPlatform platform{backend, system, launcher, messages, {}, {},
+                           (programDirectory / "install-udev-rule.sh").string()};
+  k9::CZEL_RAdezeApp app(programDirectory, platform);
+
+  QObject::connect(&instance, &k9::desktop::SingleInstance::showRequested, &app, &k9::CZEL_RAdezeApp::ShowMainWindow);
+  k9::platform::UdevDeviceWatcher watcher(backend, [&app](const k9::DeviceChange& change) { app.OnDeviceChange(change); });
+  k9::desktop::PowerEvents power;
+  QObject::connect(&power, &k9::desktop::PowerEvents::powerEvent, &app, [&app] { app.OnPowerEvent(); });
+
+  if (!app.OnInitDialog()) return 0;
+  messages.setParent(app.window());
+  return application.exec();
+}
