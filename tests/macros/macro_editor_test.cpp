@@ -117,6 +117,9 @@ TEST_F(Editor, AddMacroStopsAtTwelveAndCutsLongNames) {
   EXPECT_EQ(tables.macroCount, 4);
   EXPECT_EQ(tables.user[3].name(), longName.substr(0, 19));
   EXPECT_EQ(state.macroRows[3], longName.substr(0, 19));
+  // Nineteen characters fill the field; its last code unit is the terminator.
+  EXPECT_NE(tables.user[3].bytes[36], 0);
+  EXPECT_EQ(tables.user[3].bytes[38] | tables.user[3].bytes[39], 0);
 
   // A surrogate pair across the cut is dropped whole.
   state.nameBoxText = std::u16string(18, u'x') + u"\U0001F600";
