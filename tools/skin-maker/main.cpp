@@ -104,10 +104,13 @@ int main(int argc, char** argv) {
     }
   }
   if (!previewDir.empty()) {
+    k9::SkinLayout chinese;
+    if (!k9::LoadSkinLayout(chinese, k9::SkinSource{layoutDir, k9::kChinese}, ports) || sink.failed) return 1;
     std::error_code ec;
     std::filesystem::create_directories(previewDir, ec);
-    for (const auto& [name, image] : skinmaker::DrawPreviews(layout)) {
-      if (!Save(image, previewDir / name, -1)) return 1;
+    for (const auto& [name, image] : skinmaker::DrawPreviews(layout, chinese)) {
+      // Quality 0 is the strongest PNG compression: the renderings are committed.
+      if (!Save(image.convertToFormat(QImage::Format_RGB888), previewDir / name, 0)) return 1;
     }
   }
   return 0;

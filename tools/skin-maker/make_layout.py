@@ -154,7 +154,7 @@ CONTROLS = {
 WARNING = {
     0: (40, 100, 120, 32, "Continue", "继续"),
     1: (180, 100, 120, 32, "Cancel", "取消"),
-    2: (20, 24, 300, 60, "This may be your only left click", "此键可能是唯一的左键"),
+    2: (20, 24, 300, 60, "This may be your only left-click button", "此键可能是唯一的左键"),
 }
 
 

@@ -31,7 +31,7 @@ void FillCell(QPainter& p, const SkinEntry& e, const QColor& c) {
   p.fillRect(QRect(e.x + 1, e.y + 1, e.width - 2, e.height - 1), c);
 }
 
-QImage PreviewMain(const k9::SkinLayout& layout) {
+QImage PreviewMain(const k9::SkinLayout& layout, const QFont& font) {
   QImage n = DrawMainPage(layout, State::Normal);
   const QImage o = DrawMainPage(layout, State::Over);
   const QImage d = DrawMainPage(layout, State::Down);
@@ -47,8 +47,8 @@ QImage PreviewMain(const k9::SkinLayout& layout) {
   }
   k9::CopySkinRect(p, d, e, 41);
   k9::CopySkinRect(p, o, e, hover + 90);
-  for (int i : {4, 9, 18}) k9::CopySkinRect(p, d, e, i);
-  p.setFont(k9::CreateEnglishFont());
+  for (int i : {4, 9, font == k9::CreateEnglishFont() ? 18 : 17}) k9::CopySkinRect(p, d, e, i);
+  p.setFont(font);
   const int functions[7] = {1, 2, 3, 5, 4, 16, 15};
   for (int t = 0; t < 54; ++t) {
     const SkinEntry& entry = e[static_cast<std::size_t>(t)];
@@ -152,9 +152,11 @@ QImage PreviewWarning(const k9::SkinLayout& layout) {
 
 }  // namespace
 
-std::vector<std::pair<std::string, QImage>> DrawPreviews(const k9::SkinLayout& layout) {
+std::vector<std::pair<std::string, QImage>> DrawPreviews(const k9::SkinLayout& layout,
+                                                         const k9::SkinLayout& chinese) {
   return {
-      {"main.png", PreviewMain(layout)},
+      {"main.png", PreviewMain(layout, k9::CreateEnglishFont())},
+      {"main_cn.png", PreviewMain(chinese, k9::CreateChineseFont())},
       {"advanced.png", PreviewAdvanced(layout)},
       {"lighting.png", PreviewColor(layout)},
       {"menu.png", PreviewMenu(layout, kMenuRows, kMenuRows, 1, 7, 10, 3)},

@@ -1,5 +1,5 @@
 // Renderings of the skin for the documentation: each page's normal picture
-// with a typical selection and the texts the program draws, in English.
+// with a typical selection and the texts the program draws.
 #pragma once
 
 #include <QImage>
@@ -11,6 +11,7 @@
 
 namespace skinmaker {
 
-std::vector<std::pair<std::string, QImage>> DrawPreviews(const k9::SkinLayout& layout);
+// The main page is rendered in both languages.
+std::vector<std::pair<std::string, QImage>> DrawPreviews(const k9::SkinLayout& layout, const k9::SkinLayout& chinese);
 
 }  // namespace skinmaker
