@@ -154,10 +154,12 @@ TEST(SkinFonts, FallbacksKeepTheirKind) {
   EXPECT_GE(QFontMetrics(english).height(), kEnglishFontCellHeight - 3);
   EXPECT_EQ(QFontMetrics(english).horizontalAdvance(QStringLiteral("iiii")),
             QFontMetrics(english).horizontalAdvance(QStringLiteral("WWWW")));
+  EXPECT_LE(QFontMetrics(english).horizontalAdvance(QStringLiteral("x")), kEnglishFontCharacterWidth);
+  EXPECT_GE(QFontMetrics(english).horizontalAdvance(QStringLiteral("x")), kEnglishFontCharacterWidth - 1);
 
   const QFont chinese = CreateChineseFont();
   EXPECT_EQ(chinese.families().front(), QString::fromUtf8("宋体"));
-  EXPECT_LE(QFontMetrics(chinese).height(), kChineseFontCellHeight);
+  EXPECT_EQ(QFontMetrics(chinese).horizontalAdvance(QString::fromUtf8("回")), kChineseFontEm);
   const QRawFont raw = QRawFont::fromFont(chinese, QFontDatabase::SimplifiedChinese);
   EXPECT_TRUE(raw.supportsCharacter(QChar(0x56DE)));  // 回
   EXPECT_TRUE(raw.supportsCharacter(QChar(0x7387)));  // 率

@@ -4,18 +4,25 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QStringList>
+#include <algorithm>
 
 namespace k9 {
 
 namespace {
 
-// The heights are character cells (ascent + descent), as the Windows fonts
-// were made; Qt's pixel size is the em, so shrink until the cell fits.
+// The English height is a character cell (ascent + descent), as Windows
+// fonts are made; Qt's pixel size is the em, so shrink until the cell fits.
 void FitCellHeight(QFont& font, int cellHeight) {
   for (int size = cellHeight; size > 6; --size) {
     font.setPixelSize(size);
     if (QFontMetrics(font).height() <= cellHeight) return;
   }
+}
+
+// Narrows a fixed-pitch face whose characters are wider than asked for.
+void FitCharacterWidth(QFont& font, int width) {
+  const int advance = QFontMetrics(font).horizontalAdvance(QLatin1Char('x'));
+  if (advance > width) font.setStretch(std::max(50, 100 * width / advance));
 }
 
 QFont BaseFont(const QStringList& families, QFont::StyleHint hint) {
@@ -45,6 +52,7 @@ QFont CreateEnglishFont() {
   QFont font = BaseFont(families, QFont::TypeWriter);
   font.setFixedPitch(true);
   FitCellHeight(font, kEnglishFontCellHeight);
+  FitCharacterWidth(font, kEnglishFontCharacterWidth);
   return font;
 }
 
@@ -53,7 +61,9 @@ QFont CreateChineseFont() {
   const QString cjk = FirstFamilyWithGlyphs(QFontDatabase::SimplifiedChinese);
   if (!cjk.isEmpty()) families << cjk;
   QFont font = BaseFont(families, QFont::SansSerif);
-  FitCellHeight(font, kChineseFontCellHeight);
+  // 宋体 has no leading: its 12-pixel cell is its em, and a CJK character is
+  // 12 pixels wide. Faces with a taller line keep the 12-pixel characters.
+  font.setPixelSize(kChineseFontEm);
   return font;
 }
 

@@ -1,5 +1,5 @@
-// The two interface fonts: englishFont (a 13-pixel fixed-pitch face) and
-// chineseFont (a 12-pixel face with CJK glyphs).
+// The two interface fonts: englishFont (a fixed-pitch face in a 13-pixel
+// cell, 6 pixels wide) and chineseFont (12-pixel characters, CJK glyphs).
 #pragma once
 
 #include <QFont>
@@ -7,7 +7,8 @@
 namespace k9 {
 
 inline constexpr int kEnglishFontCellHeight = 13;
-inline constexpr int kChineseFontCellHeight = 12;
+inline constexpr int kEnglishFontCharacterWidth = 6;
+inline constexpr int kChineseFontEm = 12;
 
 // "zavadozoru" when installed; otherwise the system's fixed-pitch face.
 QFont CreateEnglishFont();
