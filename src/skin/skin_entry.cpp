@@ -36,9 +36,12 @@ SkinReadResult ReadSkinEntry(const std::filesystem::path& file, std::string_view
     return SkinReadResult::FileMissing;
   }
   // A file that is there but cannot be read (a folder of that name, no
-  // permission, a read error) reads as empty, without a message.
+  // permission, a read error, far too large to be a layout) reads as empty,
+  // without a message.
   std::string value;
-  if (std::filesystem::is_regular_file(file, ec)) {
+  const bool readable = std::filesystem::is_regular_file(file, ec) &&
+                        std::filesystem::file_size(file, ec) <= kMaxSkinFileSize && !ec;
+  if (readable) {
     try {
       value = ReadIniString(file, section, keyText, kSkinValueBufferSize);
     } catch (const std::exception&) {

@@ -31,6 +31,10 @@ using SkinFields = std::array<std::string, kSkinFieldCount>;
 // A value is read into a 260-character buffer, so 259 characters count.
 inline constexpr std::size_t kSkinValueBufferSize = 260;
 
+// Layout files are a few kilobytes and are read once per key; anything
+// beyond this is not a layout file and reads as empty.
+inline constexpr std::uintmax_t kMaxSkinFileSize = 1u << 20;
+
 inline constexpr std::string_view kSkinFileMissingText = "找不到配置文件";
 inline constexpr std::string_view kSkinEntryErrorText = "加载ini错误！";
 

@@ -117,12 +117,20 @@ TEST_F(SkinLayoutTest, MissingFileStopsAtTheFirstRead) {
 }
 
 TEST_F(SkinLayoutTest, UnreadableFileReadsAsEmptyWithoutMessage) {
-  const auto file = SkinFilePath(SkinSource{dir.path(), kEnglish}, SkinFile::Color);
-  std::filesystem::create_directories(file);  // exists, but is no file
+  const SkinSource en{dir.path(), kEnglish};
+  // A folder under the file's name, and a file far too large to be a layout.
+  std::filesystem::create_directories(SkinFilePath(en, SkinFile::Color));
+  std::filesystem::create_directories(SkinFilePath(en, SkinFile::Warning).parent_path());
+  test::WriteFileBytes(SkinFilePath(en, SkinFile::Warning),
+                       "[BUTTONPOS]\n0=a,1,2,3,4,t,\n" + std::string(kMaxSkinFileSize, ';'));
   layout.colorEntries[3] = SkinEntry{1, 2, 3, 4, "old"};
-  EXPECT_TRUE(LoadColorSkin(layout, SkinSource{dir.path(), kEnglish}, ports));
+  layout.warningEntries[0] = SkinEntry{1, 2, 3, 4, "old"};
+  EXPECT_TRUE(LoadColorSkin(layout, en, ports));
+  EXPECT_TRUE(LoadWarningSkin(layout, en, ports));
   EXPECT_EQ(layout.colorEntries[3], SkinEntry{});
+  EXPECT_EQ(layout.warningEntries[0], SkinEntry{});
   EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(exits, 0);
 }
 
 }  // namespace
