@@ -1,0 +1,48 @@
+#include "sim/panel/sim_log.h"
+
+#include <algorithm>
+
+namespace k9::sim {
+
+std::string HexBytes(std::span<const std::uint8_t> bytes, std::size_t count) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (std::size_t i = 0; i < std::min(count, bytes.size()); ++i) {
+    if (i) out.push_back(' ');
+    out.push_back(kDigits[bytes[i] >> 4]);
+    out.push_back(kDigits[bytes[i] & 0x0F]);
+  }
+  return out;
+}
+
+SimLog::SimLog(const QString& path) {
+  if (path.isEmpty()) {
+    m_file = stdout;
+  } else {
+    m_file = std::fopen(path.toLocal8Bit().constData(), "w");
+    m_ownsFile = m_file != nullptr;
+  }
+}
+
+SimLog::~SimLog() {
+  if (m_ownsFile) std::fclose(m_file);
+}
+
+void SimLog::Add(const std::string& kind, const std::string& details) {
+  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_start).count();
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%.3f", elapsed);
+  std::string line = std::string(stamp) + " " + kind;
+  if (!details.empty()) line += " " + details;
+  {
+    std::lock_guard lock(m_mutex);
+    if (m_file) {
+      std::fputs(line.c_str(), m_file);
+      std::fputc('\n', m_file);
+      std::fflush(m_file);
+    }
+  }
+  emit lineAdded(QString::fromStdString(line));
+}
+
+}  // namespace k9::sim

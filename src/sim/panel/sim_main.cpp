@@ -1,0 +1,99 @@
+// ZEL_RAdeze-sim: the driver on the virtual mouse, with the mouse's panel,
+// a script runner and a log of every report.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QIcon>
+#include <QScreen>
+#include <iostream>
+
+#include "app/zel_radeze_app.h"
+#include "sim/panel/script_runner.h"
+#include "sim/panel/sim_log.h"
+#include "sim/panel/sim_panel.h"
+#include "sim/panel/sim_ports.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("ZEL_RAdeze-sim"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/k9/zel_radeze.png")));
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("The VELTRIX K9 driver on a virtual mouse."));
+  parser.addHelpOption();
+  const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Program directory."), QStringLiteral("DIR"));
+  const QCommandLineOption absentOption(QStringLiteral("absent"), QStringLiteral("Start with no mouse plugged in."));
+  const QCommandLineOption noPanelOption(QStringLiteral("no-panel"), QStringLiteral("Do not show the mouse's panel."));
+  const QCommandLineOption logOption(QStringLiteral("log"), QStringLiteral("Log file (default: standard output)."),
+                                     QStringLiteral("FILE"));
+  const QCommandLineOption scriptOption(QStringLiteral("script"), QStringLiteral("Script to run."),
+                                        QStringLiteral("FILE"));
+  parser.addOptions({dirOption, absentOption, noPanelOption, logOption, scriptOption});
+  parser.process(application);
+
+  k9::sim::SimLog log(parser.value(logOption));
+  if (!log.isOpen()) {
+    std::cerr << "cannot write the log file " << parser.value(logOption).toStdString() << "\n";
+    return 2;
+  }
+  std::optional<k9::sim::Script> script;
+  if (parser.isSet(scriptOption)) {
+    QFile file(parser.value(scriptOption));
+    if (!file.open(QIODevice::ReadOnly)) {
+      std::cerr << "cannot read the script " << parser.value(scriptOption).toStdString() << "\n";
+      return 2;
+    }
+    script = k9::sim::ParseScript(file.readAll().toStdString());
+  }
+  const std::filesystem::path programDirectory =
+      (parser.isSet(dirOption) ? parser.value(dirOption) : QCoreApplication::applicationDirPath()).toStdString();
+
+  k9::sim::VirtualMouseConfig config = k9::sim::StandardConfig();
+  if (parser.isSet(absentOption)) config.interfaces.resize(1);  // the other keyboard only
+  k9::sim::VirtualMouse mouse(config);
+  mouse.SetObserver([&log](const k9::sim::SimEvent& event) {
+    if (event.kind == k9::sim::SimEvent::Kind::ReportReceived) log.Add("feature", k9::sim::HexBytes(event.bytes, 8));
+    if (event.kind == k9::sim::SimEvent::Kind::InputSent) log.Add("input", k9::sim::HexBytes(event.bytes, 3));
+  });
+
+  k9::sim::SimSystemSettings system(log);
+  k9::sim::SimProgramLauncher launcher(log);
+  k9::sim::SimMessageSink messages(log, !script.has_value());
+  k9::sim::FileAnswers answers;
+  k9::AppPlatform platform{mouse, system, launcher, messages, {}, {}, {}};
+  if (script) {
+    platform.chooseFile = [&answers, &log](k9::FileDialogKind kind) -> std::optional<std::filesystem::path> {
+      log.Add("file-dialog", kind == k9::FileDialogKind::OpenProfile ? "open" : "save");
+      if (answers.empty()) return std::nullopt;
+      auto answer = answers.front();
+      answers.pop_front();
+      return answer;
+    };
+    platform.openDocument = [&log](const std::filesystem::path& file) { log.Add("open", file.string()); };
+  }
+
+  int result = 0;
+  {
+    k9::CZEL_RAdezeApp app(programDirectory, platform);
+    QObject::connect(&app, &k9::CZEL_RAdezeApp::trayAdded, [&log] { log.Add("tray-add"); });
+    QObject::connect(&app, &k9::CZEL_RAdezeApp::trayRemoved, [&log] { log.Add("tray-remove"); });
+
+    std::unique_ptr<k9::sim::ScriptRunner> runner;
+    if (script) runner = std::make_unique<k9::sim::ScriptRunner>(std::move(*script), app, mouse, log, answers);
+    if (runner && parser.isSet(absentOption)) runner->Start();
+
+    std::unique_ptr<k9::sim::SimPanel> panel;
+    if (app.OnInitDialog()) {
+      if (!parser.isSet(noPanelOption)) {
+        panel = std::make_unique<k9::sim::SimPanel>(mouse, log);
+        if (QWidget* window = app.window()) panel->move(window->geometry().right() + 16, window->geometry().top());
+        panel->show();
+      }
+      if (runner && !parser.isSet(absentOption)) runner->Start();
+      result = application.exec();
+    }
+  }
+  log.Add("exit");
+  return result;
+}
