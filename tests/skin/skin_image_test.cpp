@@ -115,6 +115,25 @@ TEST(MaskQRegion, SamePixelsAsTheCore) {
   EXPECT_EQ(BuildMaskRegion(dot), QRegion(0, 0, 1, 1));
 }
 
+TEST(MainWindowRegions, CutsTheControlsOutOfTheRepaintRegion) {
+  QImage mask(60, 40, QImage::Format_Grayscale8);
+  mask.fill(10);
+  for (int x = 0; x < 60; ++x) mask.setPixel(x, 0, qRgb(250, 250, 250));  // a transparent top row
+  SkinLayout layout;
+  layout.macroNameBoxRect = MakeControlRect(5, 5, 10, 10);
+  layout.eventListRect = MakeControlRect(20, 5, 10, 10);
+  layout.macroListRect = MakeControlRect(35, 5, 10, 10);
+  layout.repeatCountBoxRect = MakeControlRect(50, 5, 5, 5);
+  const MainWindowRegions regions = BuildMainWindowRegions(mask, layout);
+  EXPECT_EQ(regions.maskSize, QSize(60, 40));
+  EXPECT_TRUE((regions.window ^ QRegion(0, 1, 60, 39)).isEmpty());
+  const QRegion expected = QRegion(0, 1, 60, 39) - QRegion(5, 5, 10, 10) - QRegion(20, 5, 10, 10) - QRegion(35, 5, 10, 10);
+  EXPECT_TRUE((regions.pageRepaintRegion ^ expected).isEmpty());
+  const MainWindowRegions none = BuildMainWindowRegions(QImage(), layout);
+  EXPECT_TRUE(none.maskSize.isEmpty());
+  EXPECT_TRUE(none.window.isEmpty());
+}
+
 TEST(CopySkinRect, CopiesOneRectangleUnblended) {
   QImage source(20, 10, QImage::Format_ARGB32);
   source.fill(qRgba(200, 10, 10, 100));  // half transparent: must not be blended

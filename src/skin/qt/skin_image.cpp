@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+
+#include "skin/window_shape.h"
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -72,6 +74,13 @@ QRegion BuildMaskRegion(const QImage& mask, QRegion* extra) {
   const MaskRegion window = BuildMaskRegion(pixels, &light);
   *extra ^= ToQRegion(light);
   return ToQRegion(window);
+}
+
+MainWindowRegions BuildMainWindowRegions(const QImage& mask, const SkinLayout& layout) {
+  QImage converted;
+  const MainWindowShape shape = BuildMainWindowShape(MaskPixelsOf(mask, converted), layout);
+  return MainWindowRegions{QSize(shape.maskWidth, shape.maskHeight), ToQRegion(shape.window),
+                           ToQRegion(shape.pageRepaintRegion)};
 }
 
 QRect ToQRect(const SkinEntry& entry) {

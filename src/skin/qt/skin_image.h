@@ -11,6 +11,7 @@
 
 #include "skin/mask_region.h"
 #include "skin/skin_entry.h"
+#include "skin/skin_layout.h"
 
 class QPainter;
 
@@ -34,6 +35,15 @@ MaskPixels MaskPixelsOf(const QImage& image, QImage& converted);
 // The window region of a mask picture; *extra, when given, takes the same
 // toggles. A null mask gives an empty region.
 QRegion BuildMaskRegion(const QImage& mask, QRegion* extra = nullptr);
+
+// The main window's shape and its advanced-page repaint region, from the
+// main mask picture (built once at start-up).
+struct MainWindowRegions {
+  QSize maskSize;  // maskWidth x maskHeight; empty when the mask did not load
+  QRegion window;
+  QRegion pageRepaintRegion;
+};
+MainWindowRegions BuildMainWindowRegions(const QImage& mask, const SkinLayout& layout);
 
 // Copies the rectangle of entries[index] from source to the same place of
 // the surface painter paints on, unscaled and unblended. An index outside
