@@ -79,8 +79,9 @@ void PaintAdvancedPage(QPainter& p, const Pictures& pics, const DriverRecords& r
 }
 
 void PaintColorPage(QPainter& p, const Pictures& pics, const QImage& normal, const DriverRecords& r,
-                    const PreviewState& preview, PictureCache& cache) {
+                    const InteractionState& ui, const PreviewState& preview, PictureCache& cache) {
   const auto& e = r.layout.colorEntries;
+  PaintHover(p, pics, e, ui.colorHover, ui.buttonPressed, false);
   if (r.state.profile.ledMode < kLedModeCount) Copy(p, pics.down, e, r.state.profile.ledMode);
   if (preview.previewDark) {
     Copy(p, cache.Get(r.skinsDirectory, kPreviewGrayPicture), e, 11);
@@ -199,7 +200,7 @@ QImage ComposePage(const DriverRecords& r, const InteractionState& ui, const Pre
   switch (page) {
     case kMainPage: PaintMainPage(p, pics, r, ui); break;
     case kAdvancedPage: PaintAdvancedPage(p, pics, r, ui); break;
-    default: PaintColorPage(p, pics, normal, r, preview, cache); break;
+    default: PaintColorPage(p, pics, normal, r, ui, preview, cache); break;
   }
   PaintHeader(p, pics, r, ui, kPageTabs[static_cast<std::size_t>(page)]);
   PaintTexts(p, r, ui, page);
