@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <fstream>
-#include <iterator>
 #include <mutex>
 #include <optional>
 #include <random>
@@ -114,12 +113,22 @@ std::string Serialise(const IniText& text) {
   return EncodeText(utf8, text.encoding);
 }
 
+// The whole file, or nothing when it is missing, not a regular file (a
+// folder, or a pipe that would block) or cannot be read.
 std::optional<std::string> ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) return std::nullopt;
+  try {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes;
+    char chunk[16384];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return std::nullopt;
+    return bytes;
+  } catch (const std::exception&) {
+    return std::nullopt;  // the stream library reports some read errors by throwing
+  }
 }
 
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }

@@ -63,6 +63,7 @@ TEST_F(IniFileTest, ReadsWithThePrivateProfileConventions) {
     EXPECT_EQ(ReadIniString(file, c.section, c.key, c.buffer), c.expected) << c.section << "/" << c.key;
   }
   EXPECT_EQ(ReadIniString(dir / "absent.ini", "Init", "CurConfig", 5), "");
+  EXPECT_EQ(ReadIniString(dir.path(), "Init", "CurConfig", 5), "");  // a folder reads as a missing file
   EXPECT_EQ(ReadIniInt(file, "Config1", "K3", 5), 1234);
 }
 
@@ -127,6 +128,7 @@ TEST_F(IniFileTest, AFailedWriteChangesNothingOnDisk) {
   EXPECT_EQ(ReadFileBytes(file), "[A]\r\nx=1\r\n");
 
   EXPECT_FALSE(WriteIniString(dir / "no-such-folder" / "config.ini", "A", "x", "1"));
+  EXPECT_FALSE(WriteIniString(dir.path(), "A", "x", "1"));  // a folder is not replaced
   EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
 
   // Nothing but the file itself is left in the folder after writes.
