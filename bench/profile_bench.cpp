@@ -1,4 +1,5 @@
-// The cost of ApplyProfile (15 reports and 47 config.ini writes) and of
+// The cost of ApplyProfile (15 reports; 47 config.ini keys written in three
+// replacements of the file: CurConfig, the mirror and the profile) and of
 // LoadProfile (23 reads), on a copy of the shipped config.ini.
 #include <benchmark/benchmark.h>
 

@@ -220,12 +220,33 @@ std::int32_t ReadIniInt(const fs::path& file, std::string_view section, std::str
   return ParseDecimal(ReadIniString(file, section, key, bufferSize));
 }
 
-bool WriteIniString(const fs::path& file, std::string_view section, std::string_view key,
-                    std::string_view value) {
-  if (!IsWritableEntry(section, key, value)) return false;
+namespace {
+
+// Puts key=value into the parsed text, in place or at the end of its section.
+void SetEntry(IniText& text, std::string_view section, std::string_view key, std::string_view value) {
+  std::string entry = std::string(key) + "=" + std::string(value);
+  if (const auto where = Find(text, section, key)) {
+    if (where->keyLine) {
+      const auto existingKey = SplitKeyLine(text.lines[*where->keyLine])->key;
+      text.lines[*where->keyLine] = std::string(existingKey) + "=" + std::string(value);
+    } else {
+      std::size_t insertAt = where->endLine;
+      while (insertAt > where->sectionLine + 1 && Trim(text.lines[insertAt - 1]).empty()) --insertAt;
+      text.lines.insert(text.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));
+    }
+  } else {
+    text.lines.push_back("[" + std::string(section) + "]");
+    text.lines.push_back(std::move(entry));
+  }
+}
+
+}  // namespace
+
+bool WriteIniSection(const fs::path& file, std::string_view section, const std::vector<IniEntry>& entries) {
+  for (const auto& e : entries) {
+    if (!IsWritableEntry(section, e.key, e.value)) return false;
+  }
   section = Trim(section);
-  key = Trim(key);
-  value = Trim(value);
 
   std::lock_guard lock(WriterMutex());
   const fs::path target = ResolveLinks(file);
@@ -242,22 +263,13 @@ bool WriteIniString(const fs::path& file, std::string_view section, std::string_
     text = Parse(*bytes);
     existingPerms = status.permissions();
   }
-
-  std::string entry = std::string(key) + "=" + std::string(value);
-  if (const auto where = Find(text, section, key)) {
-    if (where->keyLine) {
-      const auto existingKey = SplitKeyLine(text.lines[*where->keyLine])->key;
-      text.lines[*where->keyLine] = std::string(existingKey) + "=" + std::string(value);
-    } else {
-      std::size_t insertAt = where->endLine;
-      while (insertAt > where->sectionLine + 1 && Trim(text.lines[insertAt - 1]).empty()) --insertAt;
-      text.lines.insert(text.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));
-    }
-  } else {
-    text.lines.push_back("[" + std::string(section) + "]");
-    text.lines.push_back(std::move(entry));
-  }
+  for (const auto& e : entries) SetEntry(text, section, Trim(e.key), Trim(e.value));
   return ReplaceFile(target, Serialise(text), existingPerms);
+}
+
+bool WriteIniString(const fs::path& file, std::string_view section, std::string_view key,
+                    std::string_view value) {
+  return WriteIniSection(file, section, {IniEntry{std::string(key), std::string(value)}});
 }
 
 bool WriteIniInt(const fs::path& file, std::string_view section, std::string_view key, std::int64_t value) {

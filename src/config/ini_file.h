@@ -23,6 +23,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace k9 {
 
@@ -42,6 +43,16 @@ std::int32_t ReadIniInt(const std::filesystem::path& file, std::string_view sect
 // break anywhere, '=' in a key, ']' in a section name, an empty name).
 bool WriteIniString(const std::filesystem::path& file, std::string_view section,
                     std::string_view key, std::string_view value);
+
+// Several keys of one section in one replacement of the file: the result is
+// what the single writes in this order would leave, but no moment exists at
+// which only some of them are on disk. Nothing is written when any entry
+// would be refused by WriteIniString.
+struct IniEntry {
+  std::string key;
+  std::string value;
+};
+bool WriteIniSection(const std::filesystem::path& file, std::string_view section, const std::vector<IniEntry>& entries);
 
 // WriteIniString of "%d" of the value.
 bool WriteIniInt(const std::filesystem::path& file, std::string_view section,

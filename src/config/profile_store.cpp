@@ -2,9 +2,11 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "config/ini_file.h"
 #include "profile/profile_edit.h"
+#include "util/decimal.h"
 
 namespace k9 {
 
@@ -100,8 +102,13 @@ void LoadProfile(const std::filesystem::path& file, std::int32_t number, bool fr
   for (const auto& key : ProfileKeys()) key.set(profile, ReadIniInt(file, section, key.name, key.bufferSize));
 }
 
+// The 23 keys go to the file in one replacement, so that a profile on disk is
+// never half old and half new; the bytes are those of 23 single writes.
 void SaveProfile(const std::filesystem::path& file, std::int32_t number, const Profile& profile) {
-  for (const auto& key : ProfileKeys()) SaveKey(file, number, key, profile);
+  std::vector<IniEntry> entries;
+  entries.reserve(ProfileKeys().size());
+  for (const auto& key : ProfileKeys()) entries.push_back({key.name, FormatDecimal(key.get(profile))});
+  WriteIniSection(file, ProfileSection(number), entries);
 }
 
 void SaveDpiLevel(const std::filesystem::path& file, std::int32_t number, const Profile& profile) {

@@ -29,7 +29,8 @@ std::string FactorySection(std::int32_t number, UiLanguage language);
 // the profile; nothing is applied.
 void LoadProfile(const std::filesystem::path& file, std::int32_t number, bool fromReset, UiLanguage language,
                  Profile& profile);
-// Writes the 23 keys of section "Config" + n, one write per key.
+// Writes the 23 keys of section "Config" + n, in the order of the key table,
+// as one replacement of the file.
 void SaveProfile(const std::filesystem::path& file, std::int32_t number, const Profile& profile);
 void SaveDpiLevel(const std::filesystem::path& file, std::int32_t number, const Profile& profile);
 void SaveReportRate(const std::filesystem::path& file, std::int32_t number, const Profile& profile);

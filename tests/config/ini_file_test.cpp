@@ -75,6 +75,21 @@ TEST_F(IniFileTest, WritesInPlaceAppendsKeysToTheirSectionAndSectionsAtTheEnd) {
   EXPECT_EQ(ReadFileBytes(file), "[A]\r\nx=1\r\ny=20\r\nw=4\r\n\r\n[B]\r\nz=3\r\n[C]\r\nv=5\r\n");
 }
 
+TEST_F(IniFileTest, ASectionWriteLeavesWhatTheSingleWritesWould) {
+  const std::string before = "[A]\r\nx=1\r\n[B]\r\nq=0\r\n";
+  const std::vector<IniEntry> entries = {{"x", "2"}, {"new", "3"}, {"X", "4"}, {" pad ", " 5 "}};
+  WriteFileBytes(file, before);
+  for (const auto& e : entries) ASSERT_TRUE(WriteIniString(file, "A", e.key, e.value));
+  const std::string singles = ReadFileBytes(file);
+  WriteFileBytes(file, before);
+  ASSERT_TRUE(WriteIniSection(file, "A", entries));
+  EXPECT_EQ(ReadFileBytes(file), singles);
+  EXPECT_EQ(singles, "[A]\r\nx=4\r\nnew=3\r\npad=5\r\n[B]\r\nq=0\r\n");
+
+  EXPECT_FALSE(WriteIniSection(file, "B", {{"ok", "1"}, {"bad", "line\nbreak"}}));
+  EXPECT_EQ(ReadFileBytes(file), singles);  // all or nothing
+}
+
 TEST_F(IniFileTest, CreatesAMissingFileWithWindowsLineEnds) {
   ASSERT_TRUE(WriteIniInt(file, "Init", "CurConfig", -3));
   EXPECT_EQ(ReadFileBytes(file), "[Init]\r\nCurConfig=-3\r\n");
