@@ -132,13 +132,15 @@ bool LoadConstMacros(MacroTables& tables, const fs::path& file, MessageSink& mes
   return LoadTable(tables, false, file, messages, kMaxConstMacros);
 }
 
+// One replacement of the file for the count and every macro, so a macro
+// file on disk is never half saved.
 bool SaveUserMacros(const MacroTables& tables, const fs::path& file) {
   const int count = std::clamp<int>(tables.macroCount, 0, kMaxUserMacros);
-  bool ok = WriteIniInt(file, kMacroSection, kMacroCountKey, count);
+  std::vector<IniEntry> entries{{std::string(kMacroCountKey), std::to_string(count)}};
   for (int i = 0; i < count; ++i) {
-    ok = WriteIniString(file, kMacroSection, MacroKey(i), EncodeMacroValue(tables.user[static_cast<std::size_t>(i)])) && ok;
+    entries.push_back({MacroKey(i), EncodeMacroValue(tables.user[static_cast<std::size_t>(i)])});
   }
-  return ok;
+  return WriteIniSection(file, kMacroSection, entries);
 }
 
 void ResetUserMacros(MacroTables& tables, const fs::path& programDirectory, const fs::path& skinsDirectory,
