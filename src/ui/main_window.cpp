@@ -355,6 +355,7 @@ void CZEL_RAdezeDlg::OpenFunctionMenu(int field) {
 // ---- lighting preview ------------------------------------------------------
 
 void CZEL_RAdezeDlg::StartPreviewTicker() {
+  m_preview.appliedLedMode = m_records.state.applied.appliedLedMode;
   if (m_preview.previewTickerRunning.exchange(true)) return;
   if (m_ticker.joinable()) m_ticker.join();  // a ticker that ended by itself
   m_ticker = std::jthread([this](std::stop_token stop) { RunPreviewTicker(stop); });

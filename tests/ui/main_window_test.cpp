@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QCoreApplication>
+#include <chrono>
 #include <functional>
+#include <thread>
 
 #include "config/ini_file.h"
 #include "config/profile_store.h"
@@ -319,6 +322,43 @@ TEST_F(MainWindowTest, ButtonFieldTextFollowsTheCode) {
   EXPECT_EQ(ButtonFieldText(h.records(), 1).toStdString(), h.records().layout.functionNames[1]);
   EXPECT_EQ(ButtonFieldText(h.records(), 53), QString());
   EXPECT_EQ(ButtonFieldText(h.records(), -4), QString());
+}
+
+bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
+  for (int waited = 0; waited < milliseconds && !done(); waited += 10) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return done();
+}
+
+TEST_F(MainWindowTest, LightingPreviewFollowsTheAppliedModeNotTheClickedOne) {
+  h.records().state.applied.appliedLedMode = 3;  // applied: off
+  h.profile().ledMode = 0;
+  GoToPage(kColorPage);
+  EXPECT_TRUE(h.window().preview().previewTickerRunning);
+  ASSERT_TRUE(WaitUntil([&] { return h.window().preview().previewDark.load(); }, 1000));
+  const SkinEntry& area = Color(11);
+  const QPoint inside(area.x + area.width / 2, area.y + 4);
+  const QImage gray = h.Skin("color_normal_gray.jpg");
+  EXPECT_EQ(h.window().ComposeCurrentPage().pixel(inside), gray.pixel(inside));
+
+  h.ClickColor(2);  // steady, not applied yet: the preview stays dark
+  EXPECT_EQ(h.profile().ledMode, 2);
+  EXPECT_TRUE(h.window().preview().previewDark);
+  GoToPage(kMainPage);
+  EXPECT_TRUE(WaitUntil([&] { return !h.window().preview().previewTickerRunning.load(); }, 3000))
+      << "the ticker ends by itself once the page is left";
+}
+
+TEST_F(MainWindowTest, ResetRestoresFactoryProfilesAndMacrosAndApplies) {
+  h.profile().fireTime = 299;
+  h.records().macros.macroCount = 0;
+  const std::size_t reports = h.ReportCount();
+  h.ClickMain(16);
+  EXPECT_GT(h.ReportCount(), reports);
+  EXPECT_NE(h.profile().fireTime, 299);
+  EXPECT_GT(h.records().macros.macroCount, 0);
 }
 
 }  // namespace
