@@ -18,8 +18,7 @@ struct Pictures {
   const QImage& down;
 };
 
-// Copies a picture of any size onto the page: CopySkinRect leaves the
-// parts outside the source alone.
+// Pictures smaller than the page leave the parts outside them alone.
 void Copy(QPainter& p, const QImage& from, std::span<const SkinEntry> entries, int index) {
   CopySkinRect(p, from, entries, index);
 }
@@ -78,8 +77,8 @@ void PaintAdvancedPage(QPainter& p, const Pictures& pics, const DriverRecords& r
   }
 }
 
-void PaintColorPage(QPainter& p, const Pictures& pics, const QImage& normal, const DriverRecords& r,
-                    const InteractionState& ui, const PreviewState& preview, PictureCache& cache) {
+void PaintColorPage(QPainter& p, const Pictures& pics, const DriverRecords& r, const InteractionState& ui,
+                    const PreviewState& preview, PictureCache& cache) {
   const auto& e = r.layout.colorEntries;
   PaintHover(p, pics, e, ui.colorHover, ui.buttonPressed, false);
   if (r.state.profile.ledMode < kLedModeCount) Copy(p, pics.down, e, r.state.profile.ledMode);
@@ -91,7 +90,7 @@ void PaintColorPage(QPainter& p, const Pictures& pics, const QImage& normal, con
     case 0: Copy(p, cache.Get(r.skinsDirectory, kPreviewBluePicture), e, 11); break;
     case 2: Copy(p, pics.over, e, 11); break;
     case 3: Copy(p, pics.down, e, 11); break;
-    default: (void)normal; break;  // pink is the page itself
+    default: break;  // pink is the page itself
   }
 }
 
@@ -200,7 +199,7 @@ QImage ComposePage(const DriverRecords& r, const InteractionState& ui, const Pre
   switch (page) {
     case kMainPage: PaintMainPage(p, pics, r, ui); break;
     case kAdvancedPage: PaintAdvancedPage(p, pics, r, ui); break;
-    default: PaintColorPage(p, pics, normal, r, ui, preview, cache); break;
+    default: PaintColorPage(p, pics, r, ui, preview, cache); break;
   }
   PaintHeader(p, pics, r, ui, kPageTabs[static_cast<std::size_t>(page)]);
   PaintTexts(p, r, ui, page);
