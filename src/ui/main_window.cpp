@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -203,6 +204,25 @@ void CZEL_RAdezeDlg::closeEvent(QCloseEvent* event) {
   m_host.HideToTray();
 }
 
+void CZEL_RAdezeDlg::hideEvent(QHideEvent* event) {
+  // The function menu and any open dialog belong to the window and go with
+  // it; a dialog left open would keep its modal loop running.
+  CloseFunctionMenu();
+  m_ui.menuOpen = false;
+  for (QDialog* dialog : findChildren<QDialog*>()) {
+    if (dialog->isVisible()) dialog->reject();
+  }
+  QWidget::hideEvent(event);
+}
+
+void CZEL_RAdezeDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+    CloseFunctionMenu();
+    m_ui.menuOpen = false;
+  }
+  QWidget::changeEvent(event);
+}
+
 void CZEL_RAdezeDlg::StartDrag() {
   emit dragStarted();
   if (QWindow* window = windowHandle()) window->startSystemMove();
@@ -336,7 +356,10 @@ void CZEL_RAdezeDlg::OpenFunctionMenu(int field) {
     emit warningShown(&warning);
     // The pressed look ends with the press that the modal window swallows.
     m_ui.buttonPressed = false;
-    if (warning.exec() == kWarningCancel) return;
+    const int answer = warning.exec();
+    // The program may have ended (mouse unplugged) or the window gone to the
+    // tray while the warning was open.
+    if (answer == kWarningCancel || !isVisible()) return;
   }
   MenuHost host;
   host.button = field - 25;

@@ -56,6 +56,8 @@ class CZEL_RAdezeDlg : public QWidget {
   void contextMenuEvent(QContextMenuEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
   void closeEvent(QCloseEvent*) override;
+  void hideEvent(QHideEvent*) override;
+  void changeEvent(QEvent*) override;
 
  private:
   void InvalidateAll();

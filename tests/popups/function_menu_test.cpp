@@ -181,6 +181,30 @@ TEST_F(FunctionMenuTest, ClickOnTheMainPageClosesTheMenuAndFieldsReopenIt) {
   EXPECT_EQ(Menu(), nullptr);
 }
 
+TEST_F(FunctionMenuTest, MenuGoesWithTheWindowToTheTrayAndTheTaskbar) {
+  for (const int header : {13, 12}) {
+    h.app().ShowMainWindow();
+    h.Click(DriverHarness::Centre(Field(3)));
+    ASSERT_NE(Menu(), nullptr);
+    h.ClickMain(header);
+    DriverHarness::Settle();
+    EXPECT_EQ(Menu(), nullptr) << "header " << header;
+    EXPECT_FALSE(h.window().interaction().menuOpen);
+  }
+}
+
+TEST_F(FunctionMenuTest, UnplugWhileTheWarningIsOpenOpensNoMenu) {
+  answer.reset();
+  QObject::connect(&h.window(), &CZEL_RAdezeDlg::warningShown, [this](QWidget* w) {
+    QTimer::singleShot(0, w, [this] {
+      for (const std::string& path : h.mouse.Remove()) h.app().OnDeviceChange({DeviceChangeKind::RemoveComplete, path});
+    });
+  });
+  h.Click(DriverHarness::Centre(Field(0)));
+  EXPECT_TRUE(h.app().ended());
+  EXPECT_EQ(Menu(), nullptr);
+}
+
 TEST_F(FunctionMenuTest, HoveredRowIsRedOnTheOverPicture) {
   h.Click(DriverHarness::Centre(Field(3)));
   ASSERT_NE(Menu(), nullptr);
