@@ -3,7 +3,8 @@
 # directory and checks its log against an expectation file:
 #   a line is an extended regular expression that must match a log line
 #   after the line the previous expectation matched; "! REGEX" must match no
-#   line at all; "@ FILE REGEX" means FILE (relative to the run's folder)
+#   line at all; "~ REGEX" must match some line, wherever it is (for events
+#   of two threads whose order is not fixed); "@ FILE REGEX" means FILE (relative to the run's folder)
 #   has a line matching REGEX; "#" starts a comment.
 # usage: run_script.sh SIM PROGRAM_DIR SCRIPT EXPECT [sim options...]
 set -u
@@ -29,6 +30,10 @@ while IFS= read -r want || [ -n "$want" ]; do
     rest=${want#@ }
     file=${rest%% *} pattern=${rest#* }
     if ! grep -Eq -- "$pattern" "$work/$file" 2>/dev/null; then echo "$file has no line matching $pattern"; failed=1; fi
+    continue
+  fi
+  if [[ "$want" == '~ '* ]]; then
+    if ! grep -Eq -- "${want#~ }" "$work/log.txt"; then echo "missing anywhere: ${want#~ }"; failed=1; fi
     continue
   fi
   if [[ "$want" == '! '* ]]; then
