@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   k9::platform::DesktopProgramLauncher launcher;
   k9::desktop::MessageBoxSink messages;
   k9::AppPlatform platform{backend, system, launcher, messages, {}, {},
-                           (programDirectory / "install-udev-rule.sh").string()};
+                           "sudo " + (programDirectory / "install-udev-rule.sh").string()};
   k9::CZEL_RAdezeApp app(programDirectory, platform);
 
   QObject::connect(&instance, &k9::desktop::SingleInstance::showRequested, &app, &k9::CZEL_RAdezeApp::ShowMainWindow);
