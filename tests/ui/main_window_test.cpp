@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <thread>
 
 #include "config/ini_file.h"
+#include "popups/about_dlg.h"
 #include "config/profile_store.h"
 #include "ui/driver_harness.h"
 #include "ui/page_painter.h"
@@ -322,6 +326,33 @@ TEST_F(MainWindowTest, ButtonFieldTextFollowsTheCode) {
   EXPECT_EQ(ButtonFieldText(h.records(), 1).toStdString(), h.records().layout.functionNames[1]);
   EXPECT_EQ(ButtonFieldText(h.records(), 53), QString());
   EXPECT_EQ(ButtonFieldText(h.records(), -4), QString());
+}
+
+TEST_F(MainWindowTest, AboutBoxIsOnTheWindowMenu) {
+  QString aboutTitle;
+  QStringList items;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions()) {
+      if (!action->isSeparator()) items << action->text();
+    }
+    QTimer::singleShot(0, [&] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* about = qobject_cast<CAboutDlg*>(w); about && about->isVisible()) {
+          aboutTitle = about->windowTitle();
+          about->accept();
+        }
+      }
+    });
+    menu->actions().back()->trigger();
+    menu->close();
+  });
+  h.window().ShowWindowMenu(h.window().mapToGlobal(QPoint(300, 300)));
+  DriverHarness::Settle();
+  EXPECT_EQ(items.size(), 3);
+  EXPECT_EQ(items.back(), QStringLiteral("&About ZEL_RAdeze..."));
+  EXPECT_EQ(aboutTitle, QStringLiteral("About ZEL_RAdeze"));
 }
 
 bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
