@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTimer>
 #include <chrono>
@@ -326,6 +327,15 @@ TEST_F(MainWindowTest, ButtonFieldTextFollowsTheCode) {
   EXPECT_EQ(ButtonFieldText(h.records(), 1).toStdString(), h.records().layout.functionNames[1]);
   EXPECT_EQ(ButtonFieldText(h.records(), 53), QString());
   EXPECT_EQ(ButtonFieldText(h.records(), -4), QString());
+}
+
+TEST_F(MainWindowTest, EscAndEnterDoNothing) {
+  for (const int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&h.window(), &press);
+    EXPECT_TRUE(h.window().isVisible());
+    EXPECT_FALSE(h.app().ended());
+  }
 }
 
 TEST_F(MainWindowTest, AboutBoxIsOnTheWindowMenu) {
