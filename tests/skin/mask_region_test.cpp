@@ -117,7 +117,7 @@ TEST(BuildMaskRegion, MatchesPixelTogglesOnRandomMasks) {
         mask.at(x, y) = light ? Rgb(101 + static_cast<int>(random() % 155), 200, 255) : Rgb(255, 255, 100);
       }
     }
-    // The reference: the spec's loop, one pixel toggle at a time.
+    // The reference: the plain per-pixel loop, one toggle at a time.
     PixelSet window;
     PixelSet extraRef;
     ToggleInto(window, {0, 0, w, h});
