@@ -203,16 +203,25 @@ std::mutex& WriterMutex() {
 
 }  // namespace
 
+std::vector<std::string> ReadIniSection(const fs::path& file, std::string_view section,
+                                        const std::vector<IniRequest>& requests) {
+  std::vector<std::string> values(requests.size());
+  const auto bytes = ReadBytes(file);
+  if (!bytes) return values;
+  const IniText text = Parse(*bytes);
+  for (std::size_t i = 0; i < requests.size(); ++i) {
+    if (requests[i].bufferSize == 0) continue;
+    const auto where = Find(text, Trim(section), Trim(requests[i].key));
+    if (!where || !where->keyLine) continue;
+    const auto value = SplitKeyLine(text.lines[*where->keyLine])->value;
+    values[i] = std::string(TruncateToUtf16Units(value, requests[i].bufferSize - 1));
+  }
+  return values;
+}
+
 std::string ReadIniString(const fs::path& file, std::string_view section, std::string_view key,
                           std::size_t bufferSize) {
-  if (bufferSize == 0) return {};
-  const auto bytes = ReadBytes(file);
-  if (!bytes) return {};
-  const IniText text = Parse(*bytes);
-  const auto where = Find(text, Trim(section), Trim(key));
-  if (!where || !where->keyLine) return {};
-  const auto value = SplitKeyLine(text.lines[*where->keyLine])->value;
-  return std::string(TruncateToUtf16Units(value, bufferSize - 1));
+  return ReadIniSection(file, section, {IniRequest{key, bufferSize}}).front();
 }
 
 std::int32_t ReadIniInt(const fs::path& file, std::string_view section, std::string_view key,

@@ -33,6 +33,15 @@ namespace k9 {
 std::string ReadIniString(const std::filesystem::path& file, std::string_view section,
                           std::string_view key, std::size_t bufferSize);
 
+// Several keys of one section from one reading of the file: the values the
+// single reads would give, all from the same version of the file.
+struct IniRequest {
+  std::string_view key;
+  std::size_t bufferSize;
+};
+std::vector<std::string> ReadIniSection(const std::filesystem::path& file, std::string_view section,
+                                        const std::vector<IniRequest>& requests);
+
 // ReadIniString followed by the C library's decimal conversion.
 std::int32_t ReadIniInt(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::size_t bufferSize);

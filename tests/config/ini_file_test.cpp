@@ -65,6 +65,16 @@ TEST_F(IniFileTest, ReadsWithThePrivateProfileConventions) {
   EXPECT_EQ(ReadIniString(dir / "absent.ini", "Init", "CurConfig", 5), "");
   EXPECT_EQ(ReadIniString(dir.path(), "Init", "CurConfig", 5), "");  // a folder reads as a missing file
   EXPECT_EQ(ReadIniInt(file, "Config1", "K3", 5), 1234);
+
+  // Reading several keys at once gives what the single reads give.
+  std::vector<IniRequest> requests;
+  std::vector<std::string> singles;
+  for (const auto& c : cases) {
+    if (std::string_view(c.section) != "Init") continue;
+    requests.push_back({c.key, c.buffer});
+    singles.push_back(c.expected);
+  }
+  EXPECT_EQ(ReadIniSection(file, "init", requests), singles);
 }
 
 TEST_F(IniFileTest, WritesInPlaceAppendsKeysToTheirSectionAndSectionsAtTheEnd) {
