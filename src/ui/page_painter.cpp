@@ -96,8 +96,12 @@ void PaintColorPage(QPainter& p, const Pictures& pics, const DriverRecords& r, c
 
 void PaintHeader(QPainter& p, const Pictures& pics, const DriverRecords& r, const InteractionState& ui, int tab) {
   const auto& e = r.layout.mainEntries;
+  // Only profiles 1..5 have a button; profile 0 (no CurConfig stored) or an
+  // edited number would otherwise press Apply, a tab or a language button.
+  const int curConfig = r.state.curConfig;
+  const int profileButton = curConfig >= 1 && curConfig <= 5 ? curConfig + 3 : kNoRegion;
   for (int i = 0; i < 20; ++i) {
-    if (i == r.state.curConfig + 3) {
+    if (i == profileButton) {
       Copy(p, pics.down, e, i);
     } else if (i == ui.mainHover) {
       Copy(p, ui.buttonPressed ? pics.down : pics.over, e, i);

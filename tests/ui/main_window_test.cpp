@@ -100,6 +100,23 @@ TEST_F(MainWindowTest, SelectedStatesComeFromTheDownPicture) {
     ASSERT_TRUE(pixel);
     EXPECT_EQ(page.pixel(*pixel), (e.down ? d : n).pixel(*pixel));
   }
+
+  // A profile number without a button (0 when config.ini has none, or an
+  // edited one) presses no other header region.
+  h.Move(QPoint(2, 300));
+  h.records().language = kEnglish;
+  struct Unpressed {
+    int curConfig;
+    int region;  // what CurConfig + 3 would press
+  };
+  const Unpressed unpressed[] = {{0, 3}, {14, 17}, {16, 19}};
+  for (const Unpressed& u : unpressed) {
+    SCOPED_TRACE(testing::Message() << "CurConfig " << u.curConfig);
+    h.records().state.curConfig = u.curConfig;
+    const auto pixel = DistinctPixel(Main(u.region), n, o, d);
+    ASSERT_TRUE(pixel);
+    EXPECT_EQ(h.window().ComposeCurrentPage().pixel(*pixel), n.pixel(*pixel));
+  }
 }
 
 TEST_F(MainWindowTest, DpiBarsFillStepZeroThroughTheCurrentStep) {
