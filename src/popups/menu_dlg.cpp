@@ -154,7 +154,9 @@ void CMenuDlg::ReopenSubMenu() {
   sub->setGeometry(topLeft.x() + m_itemWidth,
                    topLeft.y() + SubMenuOffset(m_state.menuHover, m_rowHeight, m_records.macros.macroCount),
                    kSubMenuWindowWidth, kSubMenuWindowHeight);
-  sub->show();
+  // An empty shape would unshape the window instead of hiding it: a menu
+  // with no rows is not shown at all.
+  if (sub->subVisibleHeight() > 0) sub->show();
 }
 
 void CMenuDlg::mouseMoveEvent(QMouseEvent* event) {

@@ -161,11 +161,14 @@ TEST_F(FunctionMenuTest, MacroCategoryListsTheDefinedMacros) {
   ASSERT_NE(sub, nullptr);
   EXPECT_EQ(h.window().menuState().subRowCount, 12);
   EXPECT_EQ(sub->geometry().top(), Menu()->geometry().top() - 3 * Menu()->rowHeight());
+  EXPECT_TRUE(sub->isVisible());
   h.records().macros.macroCount = 0;
   h.Move(MenuRow(10));
   h.Move(MenuRow(9));
   EXPECT_EQ(h.window().menuState().subRowCount, 0);
+  ASSERT_NE(h.window().menuState().subMenu, nullptr);
   EXPECT_EQ(h.window().menuState().subMenu->subVisibleHeight(), 0);
+  EXPECT_FALSE(h.window().menuState().subMenu->isVisible()) << "no rows: no visible area";
 }
 
 TEST_F(FunctionMenuTest, ClickOnTheMainPageClosesTheMenuAndFieldsReopenIt) {
