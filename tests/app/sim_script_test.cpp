@@ -21,8 +21,8 @@ TEST(SimScript, CommandsArgumentsCommentsAndBadLines) {
       "tray show\n"
       "tray exit\n"
       "file /tmp/a b#c.ini\n"
-      "file-cancel\n"
-      "screenshot out.png\n"
+      "file-cancel   # a comment after a command without a path\n"
+      "\tscreenshot out#1.png\n"
       "press 7\n"
       "wait -1\n"
       "move 1\n"
@@ -40,7 +40,7 @@ TEST(SimScript, CommandsArgumentsCommentsAndBadLines) {
                        {ScriptOp::Release, 0, 0, "", 4},     {ScriptOp::Click, 10, -3, "", 5},
                        {ScriptOp::TrayShow, 0, 0, "", 6},    {ScriptOp::TrayExit, 0, 0, "", 7},
                        {ScriptOp::File, 0, 0, "/tmp/a b#c.ini", 8}, {ScriptOp::FileCancel, 0, 0, "", 9},
-                       {ScriptOp::Screenshot, 0, 0, "out.png", 10}, {ScriptOp::Down, 0, 0, "", 17}};
+                       {ScriptOp::Screenshot, 0, 0, "out#1.png", 10}, {ScriptOp::Down, 0, 0, "", 17}};
   ASSERT_EQ(script.commands.size(), std::size(want));
   for (std::size_t i = 0; i < std::size(want); ++i) {
     SCOPED_TRACE(i);

@@ -100,13 +100,15 @@ Script ParseScript(std::string_view text) {
     const auto end = text.find('\n', start);
     std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
     ++number;
-    if (const auto hash = line.find('#'); hash != std::string_view::npos && line.substr(0, 4) != "file" &&
-                                          line.substr(0, 10) != "screenshot") {
-      line = line.substr(0, hash);
-    } else if (hash == 0) {
-      line = {};
-    }
     line = Trim(line);
+    // A path may hold '#': the commands whose argument is the rest of the
+    // line keep it; every other line ends at its first '#'.
+    std::string_view rest = line;
+    const std::string_view first = NextWord(rest);
+    if (const auto hash = line.find('#'); hash != std::string_view::npos &&
+                                          (hash == 0 || (first != "file" && first != "screenshot"))) {
+      line = Trim(line.substr(0, hash));
+    }
     if (!line.empty()) {
       if (auto command = ParseLine(line)) {
         command->line = number;
