@@ -119,8 +119,7 @@ void CMenuDlg::paintEvent(QPaintEvent*) {
   QPainter p(&m);
   PaintRows(p, m_pictures.Get(m_records.skinsDirectory, kMenuNormal),
             m_pictures.Get(m_records.skinsDirectory, kMenuOver), m_pictures.Get(m_records.skinsDirectory, kMenuDown),
-            m_state.menuHover > kMenuRows ? kNoRegion : m_state.menuHover, m_state.menuPressed, m_itemWidth,
-            m_rowHeight);
+            m_state.menuHover, m_state.menuPressed, m_itemWidth, m_rowHeight);
   p.setFont(m_records.interfaceFont());
   const QFontMetrics fm(m_records.interfaceFont());
   for (int i = 1; i <= kMenuRows; ++i) {

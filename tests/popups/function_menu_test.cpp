@@ -222,6 +222,15 @@ TEST_F(FunctionMenuTest, HoveredRowIsRedOnTheOverPicture) {
     for (int y = 2 * row; y < 3 * row && !red; ++y) red = qRed(shown.pixel(x, y)) > 200 && qGreen(shown.pixel(x, y)) < 60;
   }
   EXPECT_TRUE(red);
+
+  // The line below the tenth row is row 11: highlighted like any row, though
+  // it chooses nothing.
+  const int line = kMenuRows * row;
+  ASSERT_LT(line, Menu()->visibleHeight());
+  ASSERT_NE(over.pixel(2, line), normal.pixel(2, line));
+  h.Move(h.window().mapFromGlobal(Menu()->mapToGlobal(QPoint(2, line))));
+  ASSERT_EQ(h.window().menuState().menuHover, 11);
+  EXPECT_EQ(Menu()->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(2, line), over.pixel(2, line));
 }
 
 TEST(WarningWindow, HoverHitsTheTwoButtonsOnly) {
