@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <regex>
+#include <thread>
 
 #include "sim/panel/sim_log.h"
 #include "sim/panel/sim_script.h"
@@ -70,6 +71,29 @@ TEST(SimLog, OneLinePerEventWithMillisecondsAndUpperCaseHex) {
   std::getline(in, second);
   EXPECT_TRUE(std::regex_match(first, std::regex(R"(\d+\.\d{3} feature 07 10 01 AB 00 00 00 00)"))) << first;
   EXPECT_TRUE(std::regex_match(second, std::regex(R"(\d+\.\d{3} exit)"))) << second;
+}
+
+TEST(SimLog, LinesOfTwoThreadsAreWrittenInTheOrderOfTheirTimes) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("log.txt"));
+  {
+    SimLog log(path);
+    auto writer = [&log](const char* kind) {
+      for (int i = 0; i < 3000; ++i) log.Add(kind, "07 10 01 01 00 00 00 00");
+    };
+    std::thread reader(writer, "input");
+    writer("feature");
+    reader.join();
+  }
+  std::ifstream in(path.toStdString());
+  double previous = 0;
+  int lines = 0;
+  for (std::string line; std::getline(in, line); ++lines) {
+    const double stamp = std::stod(line);
+    ASSERT_LE(previous, stamp) << "line " << lines << ": " << line;
+    previous = stamp;
+  }
+  EXPECT_EQ(lines, 6000);
 }
 
 }  // namespace
