@@ -78,5 +78,13 @@ TEST(SingleInstance, StaleSocketOfACrashedInstanceDoesNotBlock) {
   EXPECT_TRUE(next.Claim());
 }
 
+TEST(SingleInstance, ANameNobodyCanListenOnDoesNotKeepTheDriverFromStarting) {
+  // Nobody answers and the socket cannot be made (its folder does not
+  // exist): this is the only instance, it just cannot be found by a later one.
+  const QString name = QStringLiteral("/nonexistent-k9-folder/") + UniqueName();
+  SingleInstance only(name);
+  EXPECT_TRUE(only.Claim());
+}
+
 }  // namespace
 }  // namespace k9::desktop

@@ -41,9 +41,11 @@ bool SingleInstance::Claim() {
   if (m_server.serverError() == QAbstractSocket::AddressInUseError) {
     if (AskRunningInstance()) return false;
     QLocalServer::removeServer(m_name);
-    return m_server.listen(m_name);
+    if (m_server.listen(m_name)) return true;
   }
-  return false;
+  // No instance answered, so this one runs even though a later start will
+  // not find it: a driver that cannot listen is better than no driver.
+  return true;
 }
 
 }  // namespace k9::desktop

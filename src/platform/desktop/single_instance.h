@@ -16,8 +16,9 @@ class SingleInstance final : public QObject {
  public:
   explicit SingleInstance(QString name = SingleInstanceName(), QObject* parent = nullptr);
 
-  // True when this process is the only instance and now listens; false when
-  // another instance answered (it has been asked to show itself).
+  // True when no other instance answered: this process runs, and listens
+  // when the socket can be made. False when another instance answered (it
+  // has been asked to show itself).
   bool Claim();
 
  signals:
