@@ -4,7 +4,8 @@
 #   a line is an extended regular expression that must match a log line
 #   after the line the previous expectation matched; "! REGEX" must match no
 #   line at all; "~ REGEX" must match some line, wherever it is (for events
-#   of two threads whose order is not fixed); "@ FILE REGEX" means FILE (relative to the run's folder)
+#   of two threads whose order is not fixed); "= COUNT REGEX" means exactly
+#   COUNT log lines match; "@ FILE REGEX" means FILE (relative to the run's folder)
 #   has a line matching REGEX; "#" starts a comment.
 # usage: run_script.sh SIM PROGRAM_DIR SCRIPT EXPECT [sim options...]
 set -u
@@ -30,6 +31,13 @@ while IFS= read -r want || [ -n "$want" ]; do
     rest=${want#@ }
     file=${rest%% *} pattern=${rest#* }
     if ! grep -Eq -- "$pattern" "$work/$file" 2>/dev/null; then echo "$file has no line matching $pattern"; failed=1; fi
+    continue
+  fi
+  if [[ "$want" == '= '* ]]; then
+    rest=${want#= }
+    count=${rest%% *} pattern=${rest#* }
+    got=$(grep -Ec -- "$pattern" "$work/log.txt")
+    if [ "$got" != "$count" ]; then echo "$got lines, not $count, match: $pattern"; failed=1; fi
     continue
   fi
   if [[ "$want" == '~ '* ]]; then
