@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QStyle>
 #include <QUrl>
 #include <thread>
 
@@ -41,7 +42,10 @@ CZEL_RAdezeApp::CZEL_RAdezeApp(std::filesystem::path programDirectory, AppPlatfo
   m_records.programDirectory = std::move(programDirectory);
   m_records.configPath = m_records.programDirectory / "config.ini";
   m_records.skinsDirectory = m_records.programDirectory / "skins";
-  m_tray.setIcon(QApplication::windowIcon());
+  // The tray shows nothing for an empty icon; a program without its own
+  // (as in tests) gets the style's.
+  const QIcon icon = QApplication::windowIcon();
+  m_tray.setIcon(icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon) : icon);
   m_tray.setContextMenu(&m_trayMenu);
   connect(&m_tray, &QSystemTrayIcon::activated, this, &CZEL_RAdezeApp::OnTrayActivated);
 }
@@ -141,7 +145,9 @@ void CZEL_RAdezeApp::AddTrayIcon() {
   // The tip keeps the language of the moment the icon was added.
   m_trayTip = QString::fromUtf8(MainWindowTitle(m_records.language));
   m_tray.setToolTip(m_trayTip);
-  if (QSystemTrayIcon::isSystemTrayAvailable()) m_tray.show();
+  // Shown even while no desktop tray exists (a driver started before the
+  // panel): Qt adds the icon as soon as a tray appears.
+  m_tray.show();
   emit trayAdded();
 }
 

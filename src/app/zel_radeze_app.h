@@ -93,6 +93,7 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   DeviceLink& link() { return m_link; }
   CZEL_RAdezeDlg* window() { return m_window.get(); }
   bool trayIconPresent() const { return m_trayPresent; }
+  bool trayIconShown() const { return m_tray.isVisible(); }
   bool ended() const { return m_ended; }
   const std::vector<TrayMenuItem>& trayMenu() const { return m_trayItems; }
   QString trayTip() const { return m_trayTip; }

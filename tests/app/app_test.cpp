@@ -94,6 +94,7 @@ TEST(Tray, ShowAndExitCommandsInBothLanguages) {
   for (const auto& [show, exit] : {std::pair{kShowWindowEnglish, kExitDriverEnglish}, std::pair{kShowWindowChinese, kExitDriverChinese}}) {
     DriverHarness h;
     ASSERT_TRUE(h.Start());
+    EXPECT_TRUE(h.app().trayIconShown()) << "also with no desktop tray yet: the icon appears when one does";
     h.app().HideToTray();
     EXPECT_FALSE(h.window().isVisible());
     h.app().OnTrayActivated(QSystemTrayIcon::Trigger);  // a single click does nothing
@@ -106,6 +107,7 @@ TEST(Tray, ShowAndExitCommandsInBothLanguages) {
     h.app().OnTrayCommand(exit);
     EXPECT_TRUE(h.app().ended());
     EXPECT_FALSE(h.app().trayIconPresent());
+    EXPECT_FALSE(h.app().trayIconShown());
     ASSERT_EQ(h.mouse.Reports().size(), 1u);
     EXPECT_EQ(h.mouse.Reports()[0].bytes[1], 0x20);
     EXPECT_EQ(h.log.Lines().back(), "pointer-speed 10");
