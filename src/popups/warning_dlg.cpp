@@ -6,6 +6,7 @@
 
 #include "popups/window_shape_qt.h"
 #include "skin/qt/skin_image.h"
+#include "ui/page_painter.h"
 
 namespace k9 {
 
@@ -39,9 +40,8 @@ void WarningDlg::paintEvent(QPaintEvent*) {
   p.setPen(QColor(255, 0, 0));
   for (const SkinEntry& entry : m_records.layout.warningEntries) {
     const QString text = QString::fromUtf8(entry.text.data(), static_cast<qsizetype>(entry.text.size()));
-    const int x = entry.x + (entry.width - fm.horizontalAdvance(text)) / 2;
-    const int y = entry.y + (entry.height - fm.height()) / 2;
-    p.drawText(QPoint(x, y + fm.ascent()), text);
+    const QPoint at = CentredTextOrigin(entry, fm.horizontalAdvance(text), fm.height());
+    p.drawText(QPoint(at.x(), SaturatedOffset(at.y(), fm.ascent())), text);
   }
 }
 

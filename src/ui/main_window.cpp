@@ -344,7 +344,8 @@ void CZEL_RAdezeDlg::OpenFunctionMenu(int field) {
   m_ui.menuField = field;
   const SkinEntry& entry = m_records.layout.mainEntries[static_cast<std::size_t>(field)];
   const QPoint topLeft = geometry().topLeft();
-  m_ui.popupAnchor = QPoint(topLeft.x() + entry.x, topLeft.y() + entry.y + entry.height);
+  m_ui.popupAnchor = QPoint(SaturatedOffset(topLeft.x(), entry.x),
+                            SaturatedOffset(topLeft.y(), std::int64_t{entry.y} + entry.height));
   bool otherLeftButton = false;
   for (int b = 0; b < kButtonCount; ++b) {
     if (25 + b != field && m_records.state.profile.buttonFunctions[static_cast<std::size_t>(b)] == kLeftButtonFunction) {

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <limits>
 #include <span>
 
 #include "profile/tables.h"
@@ -64,9 +66,10 @@ void PaintAdvancedPage(QPainter& p, const Pictures& pics, const DriverRecords& r
   if (profile.wheelSpeed < 10) Copy(p, pics.down, e, 18 + profile.wheelSpeed);
   const SkinEntry& slider = e[30];
   if (slider.width > 0 && profile.fireTime > 0) {
-    const auto fire = static_cast<std::uint32_t>(std::min(profile.fireTime, kMaxFireTime));
-    const auto width = static_cast<int>(fire * static_cast<std::uint32_t>(slider.width) / 300u);
-    CopySkinRect(p, pics.down, QRect(slider.x, slider.y, width, std::max(0, slider.height)));
+    // 64 bits: 300 times a width from an edited skin does not fit in 32.
+    const auto fire = static_cast<std::uint64_t>(std::min(profile.fireTime, kMaxFireTime));
+    const auto width = static_cast<std::int32_t>(fire * static_cast<std::uint64_t>(slider.width) / 300u);
+    CopySkinRect(p, pics.down, ToQRect(SkinEntry{slider.x, slider.y, width, slider.height, {}}));
   }
   if (profile.reportRate < kReportRateCount) Copy(p, pics.down, e, 34 + profile.reportRate);
   if (profile.macroMode != 0) Copy(p, pics.down, e, 7);
@@ -115,13 +118,12 @@ void PaintHeader(QPainter& p, const Pictures& pics, const DriverRecords& r, cons
 
 void DrawAt(QPainter& p, const QFontMetrics& fm, const QString& text, int x, int y, QRgb color) {
   p.setPen(QColor(color));
-  p.drawText(QPoint(x, y + fm.ascent()), text);
+  p.drawText(QPoint(x, SaturatedOffset(y, fm.ascent())), text);
 }
 
 void DrawCentred(QPainter& p, const QFontMetrics& fm, const SkinEntry& entry, const QString& text, QRgb color) {
-  const int x = entry.x + (entry.width - fm.horizontalAdvance(text)) / 2;
-  const int y = entry.y + (entry.height - fm.height()) / 2;
-  DrawAt(p, fm, text, x, y, color);
+  const QPoint at = CentredTextOrigin(entry, fm.horizontalAdvance(text), fm.height());
+  DrawAt(p, fm, text, at.x(), at.y(), color);
 }
 
 constexpr QRgb kWhite = qRgb(255, 255, 255);
@@ -148,7 +150,7 @@ void PaintTexts(QPainter& p, const DriverRecords& r, const InteractionState& ui,
     if (page == kMainPage && t >= 25 && t <= 31) {
       const SkinEntry& entry = r.layout.mainEntries[static_cast<std::size_t>(t)];
       const QString text = ButtonFieldText(r, r.state.profile.buttonFunctions[static_cast<std::size_t>(t - 25)]);
-      DrawAt(p, fm, text, entry.x + 5, entry.y + (entry.height - fm.height()) / 2,
+      DrawAt(p, fm, text, SaturatedOffset(entry.x, 5), CentredTextOrigin(entry, 0, fm.height()).y(),
              ui.mainHover == t ? kRed : kWhite);
     } else if (page == kMainPage || t < 20) {
       const SkinEntry& entry = r.layout.mainEntries[static_cast<std::size_t>(t)];
@@ -170,6 +172,17 @@ void PaintTexts(QPainter& p, const DriverRecords& r, const InteractionState& ui,
 }
 
 }  // namespace
+
+int SaturatedOffset(std::int64_t x, std::int64_t dx) {
+  return static_cast<int>(std::clamp<std::int64_t>(x + dx, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+QPoint CentredTextOrigin(const SkinEntry& entry, int textWidth, int textHeight) {
+  // The halves truncate toward zero, as int division does.
+  return QPoint(SaturatedOffset(entry.x, (std::int64_t{entry.width} - textWidth) / 2),
+                SaturatedOffset(entry.y, (std::int64_t{entry.height} - textHeight) / 2));
+}
 
 QString ButtonFieldText(const DriverRecords& records, std::int32_t code) {
   if (code >= kFirstUserMacroFunction && code < kFirstUserMacroFunction + kMaxUserMacros) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <array>
 
@@ -35,6 +36,13 @@ inline constexpr std::array<int, 3> kPageTabs = {9, 10, 11};
 // (missing pictures leave black).
 QImage ComposePage(const DriverRecords& records, const InteractionState& ui, const PreviewState& preview,
                    PictureCache& pictures);
+
+// Top-left corner of a text of the given size centred in a skin rectangle,
+// x + (width - textWidth) / 2 and the same for y; coordinates that an edited
+// skin pushes past the 32-bit range are held at its ends.
+QPoint CentredTextOrigin(const SkinEntry& entry, int textWidth, int textHeight);
+// x + dx held within the 32-bit range.
+int SaturatedOffset(std::int64_t x, std::int64_t dx);
 
 // What a button field shows for a function code.
 QString ButtonFieldText(const DriverRecords& records, std::int32_t code);

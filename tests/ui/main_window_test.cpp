@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <limits>
 #include <thread>
 
 #include "config/ini_file.h"
@@ -344,6 +345,48 @@ TEST_F(MainWindowTest, ButtonFieldTextFollowsTheCode) {
   EXPECT_EQ(ButtonFieldText(h.records(), 1).toStdString(), h.records().layout.functionNames[1]);
   EXPECT_EQ(ButtonFieldText(h.records(), 53), QString());
   EXPECT_EQ(ButtonFieldText(h.records(), -4), QString());
+}
+
+TEST(PageTexts, CentredOriginTruncatesTowardZeroAndStaysInRange) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  struct Case {
+    SkinEntry entry;
+    int textWidth, textHeight;
+    QPoint expected;
+  };
+  const Case cases[] = {
+      {{10, 20, 100, 30, ""}, 41, 13, {39, 28}},
+      {{10, 20, 10, 5, ""}, 15, 8, {8, 19}},  // wider than the region: -5 / 2 is -2
+      {{kMax - 10, kMax - 10, kMax, kMax, ""}, 0, 0, {kMax, kMax}},
+      {{kMin, kMin, kMin, kMin, ""}, 100, 100, {kMin, kMin}},
+      {{5, 5, kMin, 0, ""}, kMax, 0, {kMin + 6, 5}},  // the half of -(2^32 - 1) still fits
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CentredTextOrigin(c.entry, c.textWidth, c.textHeight), c.expected)
+        << c.entry.x << "," << c.entry.y << " " << c.entry.width << "x" << c.entry.height;
+  }
+}
+
+TEST_F(MainWindowTest, SkinRectanglesNearTheIntegerLimitsPaintWhatTheyCover) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  const SkinEntry slider = Advanced(30);
+  const QImage n = h.Skin("advanced_normal.jpg"), d = h.Skin("advanced_down.jpg");
+  const QPoint inside(slider.x + slider.width / 2, slider.y + slider.height / 2);
+  ASSERT_NE(n.pixel(inside), d.pixel(inside));
+  auto& layout = h.records().layout;
+  layout.mainEntries[25] = {10, kMax - 100, kMax, kMax, "far"};
+  layout.advancedEntries[33] = {kMax - 1, kMax - 1, kMax, kMax, "x"};
+  // 300 times this width wraps to 104 in 32 bits.
+  layout.advancedEntries[30] = {0, slider.y, 14316558, slider.height, ""};
+  h.profile().fireTime = 300;
+  for (int page : {kMainPage, kColorPage, kAdvancedPage}) {
+    h.window().interaction().currentPage = page;
+    const QImage shown = h.window().ComposeCurrentPage();
+    if (page == kAdvancedPage) {
+      EXPECT_EQ(shown.pixel(inside), d.pixel(inside)) << "a full slider is filled";
+    }
+  }
 }
 
 TEST_F(MainWindowTest, EscAndEnterDoNothing) {
