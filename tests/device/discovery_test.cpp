@@ -188,33 +188,38 @@ const ChangeCase kChanges[] = {
     {"ArrivalOfOtherWhileAbsent", false, {DeviceChangeKind::Arrival, "/sim/other-keyboard"}, false, false},
 };
 
+// A discovered virtual mouse with the ports that device changes reach.
+struct ConnectedMouse {
+  ConnectedMouse() { EXPECT_TRUE(DiscoverMouse(link, discovery)); }
+  VirtualMouse mouse;
+  test::EventLog log;
+  test::RecordingMessageSink messages;
+  test::FakeSystemSettings system{log};
+  test::FakeShell shell{log};
+  DeviceLink link;
+  FeatureReporter reporter{mouse, link};
+  const DiscoveryPorts discovery{mouse, messages, kEnglish, ""};
+  const ApplyPorts apply{reporter, system, shell};
+};
+
 class DeviceChangeTest : public testing::TestWithParam<ChangeCase> {};
 
 TEST_P(DeviceChangeTest, Outcome) {
   const ChangeCase& c = GetParam();
-  VirtualMouse mouse;
-  test::EventLog log;
-  test::RecordingMessageSink messages;
-  test::FakeSystemSettings system(log);
-  test::FakeShell shell(log);
-  DeviceLink link;
-  FeatureReporter reporter(mouse, link);
-  const DiscoveryPorts discovery{mouse, messages, kEnglish, ""};
-  const ApplyPorts apply{reporter, system, shell};
-  ASSERT_TRUE(DiscoverMouse(link, discovery));
-  link.deviceConnected = c.connectedBefore;
-  const std::size_t handlesBefore = mouse.OpenHandleCount();
+  ConnectedMouse rig;
+  rig.link.deviceConnected = c.connectedBefore;
+  const std::size_t handlesBefore = rig.mouse.OpenHandleCount();
 
-  OnDeviceChange(c.change, link, discovery, apply);
+  OnDeviceChange(c.change, rig.link, rig.discovery, rig.apply);
 
-  EXPECT_EQ(link.deviceConnected, c.connectedAfter);
-  const auto lines = log.Lines();
+  EXPECT_EQ(rig.link.deviceConnected, c.connectedAfter);
+  const auto lines = rig.log.Lines();
   const bool shutDown = std::find(lines.begin(), lines.end(), "destroy-window") != lines.end();
   EXPECT_EQ(shutDown, c.shutdown);
   if (c.shutdown) {
-    EXPECT_TRUE(mouse.Snapshot().letGo);
+    EXPECT_TRUE(rig.mouse.Snapshot().letGo);
   }
-  const bool rediscovered = mouse.OpenHandleCount() > handlesBefore;
+  const bool rediscovered = rig.mouse.OpenHandleCount() > handlesBefore;
   EXPECT_EQ(rediscovered, !c.connectedBefore && c.connectedAfter);
 }
 
@@ -224,21 +229,13 @@ INSTANTIATE_TEST_SUITE_P(DeviceChange, DeviceChangeTest, testing::ValuesIn(kChan
 // Unplugging takes every interface of the mouse away at once; only the one
 // at devicePath ends the program, so the removal is acted on once.
 TEST(DeviceChangeTest, UnplugShutsDownOnce) {
-  VirtualMouse mouse;
-  test::EventLog log;
-  test::RecordingMessageSink messages;
-  test::FakeSystemSettings system(log);
-  test::FakeShell shell(log);
-  DeviceLink link;
-  FeatureReporter reporter(mouse, link);
-  const DiscoveryPorts discovery{mouse, messages, kEnglish, ""};
-  ASSERT_TRUE(DiscoverMouse(link, discovery));
-  for (const std::string& path : mouse.Remove()) {
-    OnDeviceChange({DeviceChangeKind::RemoveComplete, path}, link, discovery, {reporter, system, shell});
+  ConnectedMouse rig;
+  for (const std::string& path : rig.mouse.Remove()) {
+    OnDeviceChange({DeviceChangeKind::RemoveComplete, path}, rig.link, rig.discovery, rig.apply);
   }
-  const auto lines = log.Lines();
+  const auto lines = rig.log.Lines();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "destroy-window"), 1);
-  EXPECT_FALSE(link.deviceConnected);
+  EXPECT_FALSE(rig.link.deviceConnected);
 }
 
 }  // namespace
