@@ -2,7 +2,8 @@
 # Lets the logged-in user open the VELTRIX K9's HID nodes without root:
 #   sudo ./install-udev-rule.sh [VENDOR_ID PRODUCT_ID]   (hex, e.g. 1209 0001)
 # Writes /etc/udev/rules.d/70-veltrix-k9.rules (it must sort before systemd's
-# 73-seat-late.rules, which applies the uaccess tag), reloads the rules and
+# 71-seat.rules, which seats only devices already tagged uaccess, and
+# 73-seat-late.rules, which applies the tag), reloads the rules and
 # re-triggers the hidraw nodes already present. The build copies this script
 # beside the program with its own identifiers filled in.
 set -eu

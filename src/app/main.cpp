@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QIcon>
 #include <filesystem>
+#include <memory>
 
 #include "app/zel_radeze_app.h"
+#include "app/hid_trace.h"
 #include "platform/desktop/message_box_sink.h"
 #include "platform/desktop/power_events.h"
 #include "platform/desktop/single_instance.h"
@@ -11,6 +13,8 @@
 #include "platform/hidapi_backend.h"
 #include "platform/program_launcher_qt.h"
 #include "platform/udev_device_watcher.h"
+#include "util/shell_quote.h"
+
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -22,16 +26,18 @@ int main(int argc, char** argv) {
 
   const std::filesystem::path programDirectory =
       std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
-  k9::platform::HidapiBackend backend;
+  k9::platform::HidapiBackend hidapi;
+  const std::unique_ptr<k9::TracingHidBackend> tracing = k9::MakeHidTraceFromEnvironment(hidapi);
+  k9::HidBackend& backend = tracing ? static_cast<k9::HidBackend&>(*tracing) : hidapi;
   k9::desktop::X11SystemSettings system;
   k9::platform::DesktopProgramLauncher launcher;
   k9::desktop::MessageBoxSink messages;
   k9::AppPlatform platform{backend, system, launcher, messages, {}, {},
-                           "sudo " + (programDirectory / "install-udev-rule.sh").string()};
+                           "sudo " + k9::ShellQuote((programDirectory / "install-udev-rule.sh").string())};
   k9::CZEL_RAdezeApp app(programDirectory, platform);
 
   QObject::connect(&instance, &k9::desktop::SingleInstance::showRequested, &app, &k9::CZEL_RAdezeApp::ShowMainWindow);
-  k9::platform::UdevDeviceWatcher watcher(backend, [&app](const k9::DeviceChange& change) { app.OnDeviceChange(change); });
+  k9::platform::UdevDeviceWatcher watcher(hidapi, [&app](const k9::DeviceChange& change) { app.OnDeviceChange(change); });
   k9::desktop::PowerEvents power;
   QObject::connect(&power, &k9::desktop::PowerEvents::powerEvent, &app, [&app] { app.OnPowerEvent(); });
 

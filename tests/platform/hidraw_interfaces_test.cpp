@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "device/device_link.h"
 #include "platform/udev_device_watcher.h"
 #include "support/temp_dir.h"
 
@@ -50,8 +55,36 @@ TEST(HidrawInterfaces, DescriptorFromSysfs) {
 TEST(HidrawInterfaces, UdevRuleTagsTheMouseForTheSeatUser) {
   EXPECT_EQ(UdevRuleText(0x1209, 0x0001).substr(UdevRuleText(0x1209, 0x0001).find('\n') + 1),
             "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"1209\", ATTRS{idProduct}==\"0001\", TAG+=\"uaccess\"\n");
-  // uaccess is applied by 73-seat-late.rules: the rule file must sort before it.
-  EXPECT_LT(std::string(std::filesystem::path(kUdevRuleFile).filename()), "73-seat-late.rules");
+  // 71-seat.rules adds the seat tag only to devices already tagged uaccess,
+  // and 73-seat-late.rules applies the access: the rule must come first.
+  EXPECT_LT(std::string(std::filesystem::path(kUdevRuleFile).filename()), "71-seat.rules");
+}
+
+// The installer the build puts beside the program writes exactly the rule the
+// program describes, into the folder it is given, for this build's mouse;
+// the packaged copy takes the identifiers as arguments.
+TEST(UdevRuleInstaller, WritesTheBuildsRule) {
+  struct Case {
+    std::string script;
+    std::string arguments;
+    std::uint16_t vendor;
+    std::uint16_t product;
+  };
+  const Case cases[] = {
+      {K9_PROGRAM_DIR "/install-udev-rule.sh", "", kSupportedVendorId, kSupportedProductId},
+      {K9_SOURCE_DIR "/packaging/udev/install-udev-rule.sh", " 0x04d9 A0f1", 0x04D9, 0xA0F1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    test::TempDir rules;
+    const std::string command = "K9_UDEV_RULES_DIR='" + rules.path().string() + "' sh '" + c.script + "'" +
+                                c.arguments + " >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto file = rules.path() / std::filesystem::path(kUdevRuleFile).filename();
+    std::ifstream in(file, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(written, UdevRuleText(c.vendor, c.product));
+  }
 }
 
 TEST(UdevEvents, MappedToDeviceChanges) {
