@@ -16,17 +16,17 @@ class FuzzBackend final : public k9::HidBackend {
  public:
   FuzzBackend(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
   std::optional<std::string> InterfacePath(int) override { return std::nullopt; }
-  k9::HidHandle Open(const std::string&, k9::HidAccess) override { return k9::kInvalidHidHandle; }
+  k9::HidOpenResult Open(const std::string&, k9::HidAccess) override { return {}; }
   void Close(k9::HidHandle) override {}
   std::optional<k9::HidAttributes> GetAttributes(k9::HidHandle) override { return std::nullopt; }
   std::optional<k9::HidCaps> GetCaps(k9::HidHandle) override { return std::nullopt; }
-  std::optional<std::size_t> Read(k9::HidHandle, std::span<std::uint8_t> buffer) override {
-    if (m_pos >= m_size) return std::nullopt;
+  k9::HidReadResult Read(k9::HidHandle, std::span<std::uint8_t> buffer) override {
+    if (m_pos >= m_size) return {0, k9::HidError::Gone};
     const std::size_t claimed = m_data[m_pos++];
     const std::size_t available = std::min({claimed, m_size - m_pos, buffer.size()});
     std::memcpy(buffer.data(), m_data + m_pos, available);
     m_pos += available;
-    return claimed;  // may be more than was copied, or than the buffer holds
+    return {claimed, k9::HidError::None};  // may be more than was copied, or than the buffer holds
   }
   bool SetFeature(k9::HidHandle, std::span<const std::uint8_t>) override { return false; }
   void Interrupt() override {}
@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzBackend backend(data + 1, size - 1);
   k9::ActionHandshake handshake;
   std::array<std::uint8_t, k9::kMaxReportLength> buffer{};
-  while (!backend.done() && k9::ReadInputReport(backend, link, macroMode, handshake, buffer)) {
+  while (!backend.done() &&
+         k9::ReadInputReport(backend, link, macroMode, handshake, buffer) == k9::ReadOutcome::Report) {
     const auto press = handshake.pendingPress();
     if (handshake.actionPending() && press.buttonCode <= 0xF0) std::abort();  // only button codes start actions
   }

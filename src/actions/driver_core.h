@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "actions/button_action_worker.h"
 #include "device/action_handshake.h"
@@ -43,6 +44,9 @@ class DriverThreads {
   }
 
   ActionHandshake& handshake() { return m_handshake; }
+  // Called on the reader's thread when its reads say the mouse is gone.
+  // Set before Start().
+  void SetDeviceGoneHandler(std::function<void()> handler) { m_reader.SetDeviceGoneHandler(std::move(handler)); }
 
  private:
   ActionHandshake m_handshake;

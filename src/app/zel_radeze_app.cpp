@@ -59,7 +59,8 @@ CZEL_RAdezeApp::~CZEL_RAdezeApp() {
 ApplyPorts CZEL_RAdezeApp::applyPorts() { return ApplyPorts{m_reporter, m_platform.system, *this}; }
 
 DiscoveryPorts CZEL_RAdezeApp::discoveryPorts() {
-  return DiscoveryPorts{m_platform.backend, m_platform.messages, m_records.language, m_platform.accessFixCommand};
+  return DiscoveryPorts{m_platform.backend, m_platform.messages, m_records.language, m_platform.accessFixCommand,
+                        &m_clock};
 }
 
 bool CZEL_RAdezeApp::LoadSkin(bool withWarning) {
@@ -79,6 +80,11 @@ bool CZEL_RAdezeApp::OnInitDialog() {
   // The reader and the worker come first; they cope with a mouse not yet open.
   m_threads = std::make_unique<DriverThreads>(m_platform.backend, m_link, m_reporter, r.state, r.macros,
                                               r.configPath, *this, m_platform.launcher, m_clock);
+  // A read that finds the mouse gone counts as its removal, also where no
+  // device watcher runs; whichever of the two comes first ends the program.
+  m_threads->SetDeviceGoneHandler([this] {
+    QMetaObject::invokeMethod(this, [this] { OnDeviceGone(); }, Qt::QueuedConnection);
+  });
   m_threads->Start();
   m_window->setWindowIcon(QApplication::windowIcon());
 
@@ -111,7 +117,9 @@ bool CZEL_RAdezeApp::OnInitDialog() {
 
   m_link.deviceConnected = DiscoverMouse(m_link, discoveryPorts());
   if (!m_link.deviceConnected) {
-    m_platform.messages.ShowMessage(MousePrompt(r.language));
+    // A mouse that is there but could not be used has been explained
+    // already; asking to plug it in would be wrong.
+    if (m_link.problem == MouseProblem::None) m_platform.messages.ShowMessage(MousePrompt(r.language));
     ShutdownDevice();
     return false;
   }
@@ -189,6 +197,11 @@ void CZEL_RAdezeApp::OnPowerEvent() { ApplyProfileNow(); }
 void CZEL_RAdezeApp::OnDeviceChange(const DeviceChange& change) {
   if (m_ended) return;
   k9::OnDeviceChange(change, m_link, discoveryPorts(), applyPorts());
+}
+
+void CZEL_RAdezeApp::OnDeviceGone() {
+  if (m_ended || !m_link.deviceConnected) return;
+  OnDeviceChange({DeviceChangeKind::RemoveComplete, m_link.devicePath});
 }
 
 void CZEL_RAdezeApp::OnTrayCommand(int id) {

@@ -71,6 +71,8 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   void ShutdownDevice();
   void OnPowerEvent();
   void OnDeviceChange(const DeviceChange& change);
+  // The reader found the mouse gone: the removal of its interface.
+  void OnDeviceGone();
   // A tray menu command (32800/32801, 32837/32838).
   void OnTrayCommand(int id);
   void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);

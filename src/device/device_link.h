@@ -17,6 +17,13 @@ inline constexpr std::uint16_t kSupportedProductId = K9_USB_PRODUCT_ID;
 // longer reports is refused.
 inline constexpr std::size_t kMaxReportLength = 256;
 
+// Why the last discovery found the mouse but could not use it.
+enum class MouseProblem {
+  None,
+  OpenFailed,     // see openError
+  ReportTooLong,  // a collection declares reports over kMaxReportLength
+};
+
 struct DeviceLink {
   std::atomic<HidHandle> readHandle{kNoHidHandle};
   std::atomic<HidHandle> writeHandle{kNoHidHandle};
@@ -24,6 +31,8 @@ struct DeviceLink {
   std::atomic<std::uint16_t> featureReportLength{0};
   std::string devicePath;  // UI thread only
   bool deviceConnected = false;  // UI thread only
+  MouseProblem problem = MouseProblem::None;  // UI thread only
+  HidError openError = HidError::None;        // UI thread only: the first failed open
 };
 
 }  // namespace k9

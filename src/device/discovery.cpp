@@ -1,5 +1,9 @@
 #include "device/discovery.h"
 
+#include <algorithm>
+#include <iterator>
+#include <optional>
+
 namespace k9 {
 
 namespace {
@@ -11,8 +15,63 @@ struct ScanResult {
   std::uint16_t featureReportLength = 0;
   bool lastMatched = false;
   bool bothOpened = false;
-  bool openFailed = false;
+  HidError openError = HidError::None;
   bool tooLong = false;
+};
+
+// The text of each open error: what failed, what to do, and whether the
+// access fix helps.
+struct OpenFailureText {
+  HidError error;
+  const char* englishReason;
+  const char* chineseReason;
+  const char* englishAction;
+  const char* chineseAction;
+  bool accessFixHelps;
+};
+
+constexpr OpenFailureText kOpenFailureTexts[] = {
+    {HidError::PermissionDenied, "permission denied", "没有权限",
+     "Run this command once, then start the driver again:", "请运行以下命令一次，然后重新启动驱动程序：", true},
+    {HidError::Busy, "the device is busy: another program holds it", "设备忙：另一个程序正在占用它",
+     "Close the program that uses the mouse, then start the driver again.",
+     "请关闭占用鼠标的程序，然后重新启动驱动程序。", false},
+    {HidError::Gone, "the device went away while it was being opened", "打开设备时设备已断开",
+     "Plug the mouse in again, then start the driver again.", "请重新插入鼠标，然后重新启动驱动程序。", false},
+    {HidError::Other, "the device could not be opened", "无法打开设备",
+     "If this persists, run this command once, then start the driver again:",
+     "如果问题持续，请运行以下命令一次，然后重新启动驱动程序：", true},
+};
+
+const OpenFailureText& OpenFailureTextOf(HidError error) {
+  for (const OpenFailureText& t : kOpenFailureTexts) {
+    if (t.error == error) return t;
+  }
+  return kOpenFailureTexts[std::size(kOpenFailureTexts) - 1];
+}
+
+// Opens a collection; a refused open is tried again within one window of
+// kRefusedOpenRetryTime shared by the whole scan, so that a mouse without
+// access costs one wait, not one per collection.
+class CollectionOpener {
+ public:
+  explicit CollectionOpener(const DiscoveryPorts& ports) : m_ports(ports) {}
+
+  HidOpenResult Open(const std::string& path, HidAccess access) {
+    HidOpenResult opened = m_ports.backend.Open(path, access);
+    Clock* clock = m_ports.clock;
+    if (opened.error != HidError::PermissionDenied || !clock) return opened;
+    if (!m_deadline) m_deadline = clock->Now() + kRefusedOpenRetryTime;
+    while (opened.error == HidError::PermissionDenied && clock->Now() < *m_deadline) {
+      clock->SleepUntil(std::min(clock->Now() + kRefusedOpenRetryStep, *m_deadline));
+      opened = m_ports.backend.Open(path, access);
+    }
+    return opened;
+  }
+
+ private:
+  const DiscoveryPorts& m_ports;
+  std::optional<Clock::TimePoint> m_deadline;
 };
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -27,14 +86,19 @@ bool SameDevicePath(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string AccessDeniedMessage(UiLanguage language, const std::string& fixCommand) {
-  std::string text = IsEnglish(language)
-                         ? "The mouse was found, but this program may not open it (no permission to use its "
-                           "HID device). Settings and macros cannot reach the mouse."
-                         : "已找到鼠标，但本程序无法打开它（没有使用其HID设备的权限），设置和宏无法发送到鼠标。";
-  if (!fixCommand.empty()) {
-    text += IsEnglish(language) ? "\n\nRun this command once, then plug the mouse in again:\n"
-                                : "\n\n请运行以下命令一次，然后重新插入鼠标：\n";
+std::string OpenFailedMessage(UiLanguage language, HidError error, const std::string& fixCommand) {
+  const OpenFailureText& t = OpenFailureTextOf(error);
+  const bool english = IsEnglish(language);
+  std::string text = english ? "The mouse was found, but this program may not open it: " : "已找到鼠标，但本程序无法打开它：";
+  text += english ? t.englishReason : t.chineseReason;
+  text += english ? ". Settings and macros cannot reach the mouse." : "。设置和宏无法发送到鼠标。";
+  const bool namesFix = t.accessFixHelps && !fixCommand.empty();
+  if (!t.accessFixHelps || namesFix) {
+    text += "\n\n";
+    text += english ? t.englishAction : t.chineseAction;
+  }
+  if (namesFix) {
+    text += "\n";
     text += fixCommand;
   }
   return text;
@@ -48,11 +112,18 @@ std::string ReportTooLongMessage(UiLanguage language) {
 
 bool DiscoverMouse(DeviceLink& link, const DiscoveryPorts& ports) {
   HidBackend& hid = ports.backend;
+  CollectionOpener opener(ports);
   ScanResult scan;
+  auto noteOpen = [&scan](const HidOpenResult& opened) {
+    if (opened.handle == kInvalidHidHandle && scan.openError == HidError::None) {
+      scan.openError = opened.error == HidError::None ? HidError::Other : opened.error;
+    }
+    return opened.handle;
+  };
   for (int index = 0; index < kMaxInterfaceIndexes; ++index) {
     const std::optional<std::string> path = hid.InterfacePath(index);
     if (!path) continue;
-    const HidHandle probe = hid.Open(*path, HidAccess::Probe);
+    const HidHandle probe = hid.Open(*path, HidAccess::Probe).handle;
     const std::optional<HidAttributes> attributes =
         IsOpenHandle(probe) ? hid.GetAttributes(probe) : std::nullopt;
     scan.lastMatched = attributes && attributes->vendorId == kSupportedVendorId &&
@@ -66,8 +137,7 @@ bool DiscoverMouse(DeviceLink& link, const DiscoveryPorts& ports) {
           scan.tooLong = true;
         } else {
           scan.inputReportLength = caps.inputReportByteLength;
-          scan.readHandle = hid.Open(*path, HidAccess::Read);
-          scan.openFailed |= scan.readHandle == kInvalidHidHandle;
+          scan.readHandle = noteOpen(opener.Open(*path, HidAccess::Read));
         }
       }
       if (vendorUsage && caps.usagePage == kFeatureUsagePage) {
@@ -75,8 +145,7 @@ bool DiscoverMouse(DeviceLink& link, const DiscoveryPorts& ports) {
           scan.tooLong = true;
         } else {
           scan.featureReportLength = caps.featureReportByteLength;
-          scan.writeHandle = hid.Open(*path, HidAccess::Write);
-          scan.openFailed |= scan.writeHandle == kInvalidHidHandle;
+          scan.writeHandle = noteOpen(opener.Open(*path, HidAccess::Write));
         }
       }
     }
@@ -97,9 +166,14 @@ bool DiscoverMouse(DeviceLink& link, const DiscoveryPorts& ports) {
     link.writeHandle = scan.writeHandle;
   }
 
+  const bool openFailed = scan.openError != HidError::None;
+  link.openError = scan.openError;
+  link.problem = scan.tooLong ? MouseProblem::ReportTooLong
+                 : openFailed ? MouseProblem::OpenFailed
+                              : MouseProblem::None;
   if (scan.tooLong) ports.messages.ShowMessage(ReportTooLongMessage(ports.language));
-  if (scan.openFailed) ports.messages.ShowMessage(AccessDeniedMessage(ports.language, ports.accessFixCommand));
-  link.deviceConnected = (scan.bothOpened || scan.lastMatched) && !scan.tooLong && !scan.openFailed;
+  if (openFailed) ports.messages.ShowMessage(OpenFailedMessage(ports.language, scan.openError, ports.accessFixCommand));
+  link.deviceConnected = (scan.bothOpened || scan.lastMatched) && link.problem == MouseProblem::None;
   return link.deviceConnected;
 }
 

@@ -8,6 +8,7 @@
 #include "config/ui_language.h"
 #include "device/device_link.h"
 #include "device/hid_backend.h"
+#include "ports/clock.h"
 #include "ports/message_sink.h"
 #include "profile/apply.h"
 
@@ -25,7 +26,15 @@ struct DiscoveryPorts {
   // The command that gives the user access to the mouse's device nodes,
   // named when an open fails; empty when the platform has none.
   std::string accessFixCommand;
+  // Paces the retries of a refused open: right after the mouse is plugged
+  // in, udev may not yet have given its nodes to the user. Without a clock
+  // a refused open is final at once.
+  Clock* clock = nullptr;
 };
+
+// How long a refused open is retried, and how often.
+inline constexpr auto kRefusedOpenRetryTime = std::chrono::milliseconds(1000);
+inline constexpr auto kRefusedOpenRetryStep = std::chrono::milliseconds(100);
 
 // Scans the first 100 interface indexes (gaps skipped) for the supported
 // identifiers, opens the vendor input collection for reading and the vendor
@@ -35,7 +44,8 @@ struct DiscoveryPorts {
 //
 // A mouse that is there but cannot be used is not reported as connected:
 // an open that fails (usually a missing permission) or a report longer than
-// the 256-byte buffers is explained to the user through `messages`.
+// the 256-byte buffers is explained to the user through `messages`, and
+// `link.problem` says which it was.
 bool DiscoverMouse(DeviceLink& link, const DiscoveryPorts& ports);
 
 enum class DeviceChangeKind {
@@ -58,8 +68,9 @@ bool SameDevicePath(std::string_view a, std::string_view b);
 void OnDeviceChange(const DeviceChange& change, DeviceLink& link, const DiscoveryPorts& discovery,
                     const ApplyPorts& apply);
 
-// The texts of the two refusals, in the interface language.
-std::string AccessDeniedMessage(UiLanguage language, const std::string& fixCommand);
+// The texts of the two refusals, in the interface language: what failed and
+// what to do about it.
+std::string OpenFailedMessage(UiLanguage language, HidError error, const std::string& fixCommand);
 std::string ReportTooLongMessage(UiLanguage language);
 
 }  // namespace k9

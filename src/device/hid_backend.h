@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace k9 {
 
@@ -25,6 +26,31 @@ enum class HidAccess {
   Probe,  // attributes and capabilities only
   Read,
   Write,
+};
+
+// Why an open or a read failed.
+enum class HidError {
+  None,
+  NotOpen,           // the handle was never opened, or its open failed
+  PermissionDenied,  // the node belongs to someone else (no udev rule yet)
+  Busy,              // another program holds the device exclusively
+  Gone,              // the device was unplugged
+  Interrupted,       // Interrupt() ended a blocked read
+  Other,
+};
+
+// A short English name of the error, for traces ("permission denied").
+std::string_view HidErrorName(HidError error);
+
+struct HidOpenResult {
+  HidHandle handle = kInvalidHidHandle;
+  HidError error = HidError::Other;  // None when the handle is open
+};
+
+struct HidReadResult {
+  std::size_t length = 0;
+  HidError error = HidError::None;
+  bool ok() const { return error == HidError::None; }
 };
 
 struct HidAttributes {
@@ -47,16 +73,17 @@ class HidBackend {
   // The device path of the interface at this member index of the present
   // HID interfaces, or nothing when the index holds no interface.
   virtual std::optional<std::string> InterfacePath(int memberIndex) = 0;
-  // An open handle, or kInvalidHidHandle when the open fails.
-  virtual HidHandle Open(const std::string& path, HidAccess access) = 0;
+  // An open handle, or kInvalidHidHandle and the reason when the open fails.
+  virtual HidOpenResult Open(const std::string& path, HidAccess access) = 0;
   virtual void Close(HidHandle handle) = 0;
   virtual std::optional<HidAttributes> GetAttributes(HidHandle handle) = 0;
   virtual std::optional<HidCaps> GetCaps(HidHandle handle) = 0;
 
-  // Blocks until one input report arrives; returns its length, or nothing when
-  // the read fails (no handle, device gone, or Interrupt() was called).
-  virtual std::optional<std::size_t> Read(HidHandle handle, std::span<std::uint8_t> buffer) = 0;
-  // Sends one feature report (byte 0 is the report ID); false when it fails.
+  // Blocks until one input report arrives and returns its length, or fails
+  // at once: no handle, the device is gone, or Interrupt() was called.
+  virtual HidReadResult Read(HidHandle handle, std::span<std::uint8_t> buffer) = 0;
+  // Sends one feature report (byte 0 is the report ID); true only when the
+  // whole report was taken.
   virtual bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) = 0;
   // Wakes every blocked Read so that the reader thread can end.
   virtual void Interrupt() = 0;
@@ -67,11 +94,11 @@ class HidBackend {
 class AbsentHidBackend : public HidBackend {
  public:
   std::optional<std::string> InterfacePath(int) override { return std::nullopt; }
-  HidHandle Open(const std::string&, HidAccess) override { return kInvalidHidHandle; }
+  HidOpenResult Open(const std::string&, HidAccess) override { return {kInvalidHidHandle, HidError::Gone}; }
   void Close(HidHandle) override {}
   std::optional<HidAttributes> GetAttributes(HidHandle) override { return std::nullopt; }
   std::optional<HidCaps> GetCaps(HidHandle) override { return std::nullopt; }
-  std::optional<std::size_t> Read(HidHandle, std::span<std::uint8_t>) override { return std::nullopt; }
+  HidReadResult Read(HidHandle, std::span<std::uint8_t>) override { return {0, HidError::NotOpen}; }
   bool SetFeature(HidHandle, std::span<const std::uint8_t>) override { return false; }
   void Interrupt() override {}
 };

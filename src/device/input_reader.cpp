@@ -22,15 +22,16 @@ void HandleInputReport(std::span<const std::uint8_t> report, std::int32_t macroM
   }
 }
 
-bool ReadInputReport(HidBackend& backend, const DeviceLink& link, std::int32_t macroMode, ActionHandshake& handshake,
-                     std::span<std::uint8_t, kMaxReportLength> buffer) {
+ReadOutcome ReadInputReport(HidBackend& backend, const DeviceLink& link, std::int32_t macroMode,
+                            ActionHandshake& handshake, std::span<std::uint8_t, kMaxReportLength> buffer) {
   const HidHandle handle = link.readHandle.load();
   const std::size_t length = std::min<std::size_t>(link.inputReportLength.load(), buffer.size());
-  if (!IsOpenHandle(handle) || length == 0) return false;
-  const auto read = backend.Read(handle, buffer.first(length));
-  if (!read) return false;
-  HandleInputReport(buffer.first(std::min(*read, length)), macroMode, handshake);
-  return true;
+  if (!IsOpenHandle(handle) || length == 0) return ReadOutcome::Failed;
+  const HidReadResult read = backend.Read(handle, buffer.first(length));
+  if (read.error == HidError::Gone) return ReadOutcome::Gone;
+  if (!read.ok()) return ReadOutcome::Failed;
+  HandleInputReport(buffer.first(std::min(read.length, length)), macroMode, handshake);
+  return ReadOutcome::Report;
 }
 
 void InputReader::Start() {
@@ -47,8 +48,15 @@ void InputReader::Stop() {
 
 void InputReader::Run(std::stop_token stop) {
   std::array<std::uint8_t, kMaxReportLength> buffer{};
+  HidHandle reportedGone = kNoHidHandle;
   while (!stop.stop_requested()) {
-    ReadInputReport(m_backend, m_link, m_profile.macroMode, m_handshake, buffer);
+    const ReadOutcome outcome = ReadInputReport(m_backend, m_link, m_profile.macroMode, m_handshake, buffer);
+    if (outcome == ReadOutcome::Report) continue;
+    if (outcome == ReadOutcome::Gone) {
+      const HidHandle handle = m_link.readHandle.load();
+      if (handle != reportedGone && m_onDeviceGone) m_onDeviceGone();
+      reportedGone = handle;
+    }
     m_clock.Pause(kReaderPause, stop);
   }
 }

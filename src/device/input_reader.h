@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <thread>
 
@@ -22,17 +23,30 @@ inline constexpr auto kReaderPause = std::chrono::milliseconds(2);
 // of another ID and reports shorter than ID, code and level are ignored.
 void HandleInputReport(std::span<const std::uint8_t> report, std::int32_t macroMode, ActionHandshake& handshake);
 
+enum class ReadOutcome {
+  Report,  // a report came (handled, or dropped for its ID)
+  Failed,  // no handle yet, or the read failed
+  Gone,    // the device went away
+};
+
 // One read on the link's read handle and the handling of what came back; a
 // backend claiming more bytes than were asked for is held to the request.
-// Returns false when nothing could be read.
-bool ReadInputReport(HidBackend& backend, const DeviceLink& link, std::int32_t macroMode, ActionHandshake& handshake,
-                     std::span<std::uint8_t, kMaxReportLength> buffer);
+ReadOutcome ReadInputReport(HidBackend& backend, const DeviceLink& link, std::int32_t macroMode,
+                            ActionHandshake& handshake, std::span<std::uint8_t, kMaxReportLength> buffer);
 
+// The reader drains the node as fast as reports come: on Linux every report
+// of the interface (pointer motion at up to 1000 Hz among them) reaches this
+// handle, and the kernel drops new reports once 64 wait. Only a failed read
+// is followed by the 2 ms pause that bounds the processor use.
 class InputReader {
  public:
   InputReader(HidBackend& backend, const DeviceLink& link, const Profile& profile, ActionHandshake& handshake,
               Clock& clock)
       : m_backend(backend), m_link(link), m_profile(profile), m_handshake(handshake), m_clock(clock) {}
+
+  // Called on the reader's thread, once per read handle, when a read says the
+  // device is gone. Set before Start().
+  void SetDeviceGoneHandler(std::function<void()> handler) { m_onDeviceGone = std::move(handler); }
   ~InputReader() { Stop(); }
   InputReader(const InputReader&) = delete;
   InputReader& operator=(const InputReader&) = delete;
@@ -49,6 +63,7 @@ class InputReader {
   const Profile& m_profile;
   ActionHandshake& m_handshake;
   Clock& m_clock;
+  std::function<void()> m_onDeviceGone;
   std::jthread m_thread;
 };
 

@@ -1,14 +1,37 @@
 #include "platform/hidapi_backend.h"
 
+#include <fcntl.h>
 #include <hidapi.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <set>
 
 namespace k9::platform {
 
 namespace {
+
 constexpr int kReadSliceMs = 50;
+
+HidError ErrorOfErrno(int error) {
+  switch (error) {
+    case EACCES: case EPERM: return HidError::PermissionDenied;
+    case EBUSY: return HidError::Busy;
+    case ENOENT: case ENODEV: case ENXIO: return HidError::Gone;
+    default: return HidError::Other;
+  }
 }
+
+// hidapi keeps the reason of a failed open only as text; opening the node
+// once more tells it as errno.
+HidError WhyOpenFailed(const std::string& node) {
+  const int fd = ::open(node.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) return ErrorOfErrno(errno);
+  ::close(fd);
+  return HidError::Other;
+}
+
+}  // namespace
 
 struct HidapiBackend::Opened {
   HidrawInterface interface;
@@ -55,7 +78,7 @@ std::optional<std::string> HidapiBackend::InterfacePath(int memberIndex) {
   return m_interfaces[static_cast<std::size_t>(memberIndex)].path;
 }
 
-HidHandle HidapiBackend::Open(const std::string& path, HidAccess access) {
+HidOpenResult HidapiBackend::Open(const std::string& path, HidAccess access) {
   std::optional<HidrawInterface> found;
   {
     std::lock_guard lock(m_mutex);
@@ -63,17 +86,17 @@ HidHandle HidapiBackend::Open(const std::string& path, HidAccess access) {
       if (i.path == path) found = i;
     }
   }
-  if (!found) return kInvalidHidHandle;
+  if (!found) return {kInvalidHidHandle, HidError::Gone};
   auto opened = std::make_shared<Opened>();
   opened->interface = *found;
   if (access != HidAccess::Probe) {
     opened->device = hid_open_path(found->node.c_str());
-    if (!opened->device) return kInvalidHidHandle;  // usually: no permission on the node
+    if (!opened->device) return {kInvalidHidHandle, WhyOpenFailed(found->node)};
   }
   std::lock_guard lock(m_mutex);
   const HidHandle handle = m_nextHandle++;
   m_handles[handle] = std::move(opened);
-  return handle;
+  return {handle, HidError::None};
 }
 
 void HidapiBackend::Close(HidHandle handle) {
@@ -103,21 +126,25 @@ std::optional<HidCaps> HidapiBackend::GetCaps(HidHandle handle) {
   return opened->interface.caps;
 }
 
-std::optional<std::size_t> HidapiBackend::Read(HidHandle handle, std::span<std::uint8_t> buffer) {
+HidReadResult HidapiBackend::Read(HidHandle handle, std::span<std::uint8_t> buffer) {
   const auto opened = Find(handle);
-  if (!opened || !opened->device || buffer.empty()) return std::nullopt;
+  if (!opened || !opened->device || buffer.empty()) return {0, HidError::NotOpen};
   while (!m_interrupted.load()) {
     const int n = hid_read_timeout(opened->device, buffer.data(), buffer.size(), kReadSliceMs);
-    if (n < 0) return std::nullopt;  // the device went away
-    if (n > 0) return static_cast<std::size_t>(n);
+    // hidapi fails a read on hidraw only for a node that is gone (hang-up or
+    // a read error); no report yet is 0.
+    if (n < 0) return {0, HidError::Gone};
+    if (n > 0) return {static_cast<std::size_t>(n), HidError::None};
   }
-  return std::nullopt;
+  return {0, HidError::Interrupted};
 }
 
 bool HidapiBackend::SetFeature(HidHandle handle, std::span<const std::uint8_t> report) {
   const auto opened = Find(handle);
   if (!opened || !opened->device || report.empty()) return false;
-  return hid_send_feature_report(opened->device, report.data(), report.size()) >= 0;
+  // A report counts as sent only when all of it was written.
+  return hid_send_feature_report(opened->device, report.data(), report.size()) ==
+         static_cast<int>(report.size());
 }
 
 void HidapiBackend::Interrupt() { m_interrupted.store(true); }

@@ -22,11 +22,11 @@ class HidapiBackend final : public HidBackend {
 
   // Index 0 takes a fresh snapshot of the system's HID devices.
   std::optional<std::string> InterfacePath(int memberIndex) override;
-  HidHandle Open(const std::string& path, HidAccess access) override;
+  HidOpenResult Open(const std::string& path, HidAccess access) override;
   void Close(HidHandle handle) override;
   std::optional<HidAttributes> GetAttributes(HidHandle handle) override;
   std::optional<HidCaps> GetCaps(HidHandle handle) override;
-  std::optional<std::size_t> Read(HidHandle handle, std::span<std::uint8_t> buffer) override;
+  HidReadResult Read(HidHandle handle, std::span<std::uint8_t> buffer) override;
   bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override;
   void Interrupt() override;
 

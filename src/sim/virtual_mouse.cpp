@@ -10,7 +10,6 @@ namespace k9::sim {
 namespace {
 
 constexpr std::uint8_t kFeatureId = 7;
-constexpr std::uint8_t kInputId = 6;
 constexpr std::uint8_t kRelease = 0x80;
 constexpr std::uint8_t kPressLevel = 0x01;
 
@@ -99,18 +98,21 @@ std::optional<std::string> VirtualMouse::InterfacePath(int memberIndex) {
   return entry->path;
 }
 
-HidHandle VirtualMouse::Open(const std::string& path, HidAccess access) {
+HidOpenResult VirtualMouse::Open(const std::string& path, HidAccess access) {
   std::lock_guard lock(m_mutex);
   for (std::size_t index = 0; index < m_config.interfaces.size(); ++index) {
-    const auto& entry = m_config.interfaces[index];
+    auto& entry = m_config.interfaces[index];
     if (!entry || entry->path != path || (m_state.removed && IsMouse(*entry))) continue;
-    const bool fails = access == HidAccess::Probe ? entry->probeFails : entry->openFails;
-    if (fails) return kInvalidHidHandle;
+    if (access == HidAccess::Probe && entry->probeFails) return {kInvalidHidHandle, entry->openError};
+    if (access != HidAccess::Probe && (entry->openFails || entry->refusedOpens > 0)) {
+      if (entry->refusedOpens > 0) --entry->refusedOpens;
+      return {kInvalidHidHandle, entry->openError};
+    }
     const HidHandle handle = m_nextHandle++;
-    m_handles[handle] = {index, access};
-    return handle;
+    m_handles[handle] = {index, access, {}};
+    return {handle, HidError::None};
   }
-  return kInvalidHidHandle;
+  return {kInvalidHidHandle, HidError::Gone};
 }
 
 void VirtualMouse::Close(HidHandle handle) {
@@ -135,20 +137,28 @@ std::optional<HidCaps> VirtualMouse::GetCaps(HidHandle handle) {
   return i->caps;
 }
 
-std::optional<std::size_t> VirtualMouse::Read(HidHandle handle, std::span<std::uint8_t> buffer) {
+HidReadResult VirtualMouse::Read(HidHandle handle, std::span<std::uint8_t> buffer) {
   std::unique_lock lock(m_mutex);
-  auto readable = [&] {
-    const SimInterface* i = InterfaceOf(handle);
-    return i && IsMouseInput(*i) && m_handles.at(handle).access == HidAccess::Read;
+  // Which reason the read has to fail now, if any.
+  auto failure = [&]() -> std::optional<HidError> {
+    const auto it = m_handles.find(handle);
+    if (it == m_handles.end() || it->second.access == HidAccess::Probe) return HidError::NotOpen;
+    const SimInterface& i = *m_config.interfaces[it->second.index];
+    if (m_state.removed && IsMouse(i)) return HidError::Gone;
+    const bool readable = m_config.sharedNode ? IsMouse(i) : IsMouseInput(i) && it->second.access == HidAccess::Read;
+    if (!readable) return HidError::Other;
+    if (m_interrupted) return HidError::Interrupted;
+    return std::nullopt;
   };
-  if (!readable()) return std::nullopt;
-  m_inputArrived.wait(lock, [&] { return m_interrupted || !readable() || !m_inputQueue.empty(); });
-  if (m_interrupted || !readable()) return std::nullopt;
-  const std::vector<std::uint8_t> report = std::move(m_inputQueue.front());
-  m_inputQueue.pop_front();
+  if (const auto error = failure()) return {0, *error};
+  m_inputArrived.wait(lock, [&] { return failure() || !m_handles.at(handle).queue.empty(); });
+  if (const auto error = failure()) return {0, *error};
+  auto& queue = m_handles.at(handle).queue;
+  const std::vector<std::uint8_t> report = std::move(queue.front());
+  queue.pop_front();
   const std::size_t n = std::min(report.size(), buffer.size());
   std::copy_n(report.begin(), n, buffer.begin());
-  return n;
+  return {n, HidError::None};
 }
 
 bool VirtualMouse::SetFeature(HidHandle handle, std::span<const std::uint8_t> report) {
@@ -164,9 +174,11 @@ bool VirtualMouse::SetFeature(HidHandle handle, std::span<const std::uint8_t> re
       return false;
     }
     ApplyCommand(report);
+    EmitDeviceInput(report);
     ++m_state.reportsTaken;
     m_reports.push_back(event);
   }
+  m_inputArrived.notify_all();
   Notify(event);
   return true;
 }
@@ -207,6 +219,27 @@ void VirtualMouse::ApplyCommand(std::span<const std::uint8_t> r) {
   }
 }
 
+bool VirtualMouse::Receives(const OpenInterface& handle, Collection from) const {
+  if (handle.access == HidAccess::Probe) return false;
+  const SimInterface& i = *m_config.interfaces[handle.index];
+  if (!IsMouse(i)) return false;
+  if (m_config.sharedNode) return true;
+  return handle.access == HidAccess::Read && i.caps.usagePage == from.usagePage && i.caps.usage == from.usage;
+}
+
+void VirtualMouse::QueueFromCollection(std::vector<std::uint8_t> report, Collection from) {
+  for (auto& [handle, open] : m_handles) {
+    if (!Receives(open, from)) continue;
+    if (open.queue.size() >= kInputQueueLimit) {
+      ++m_dropped;
+      // hidraw keeps what it has and loses the new report; Windows loses the oldest.
+      if (m_config.sharedNode) continue;
+      open.queue.pop_front();
+    }
+    open.queue.push_back(report);
+  }
+}
+
 void VirtualMouse::QueueInput(std::vector<std::uint8_t> report, std::unique_lock<std::mutex>& lock) {
   std::uint16_t length = kMouseInputLength;
   for (const auto& entry : m_config.interfaces) {
@@ -214,12 +247,89 @@ void VirtualMouse::QueueInput(std::vector<std::uint8_t> report, std::unique_lock
   }
   if (report.size() < length) report.resize(length, 0);
   SimEvent event{SimEvent::Kind::InputSent, report, m_clock.Now()};
-  if (m_inputQueue.size() >= kInputQueueLimit) m_inputQueue.pop_front();
-  m_inputQueue.push_back(std::move(report));
+  QueueFromCollection(std::move(report), {0xFF00, 0x01});
   lock.unlock();
   m_inputArrived.notify_all();
   Notify(event);
 }
+
+// What the mouse sends on its keyboard, pointer and consumer collections when
+// a key-state, button-state or consumer command arrives.
+void VirtualMouse::EmitDeviceInput(std::span<const std::uint8_t> r) {
+  auto at = [&](std::size_t k) -> std::uint8_t { return k < r.size() ? r[k] : 0; };
+  constexpr std::uint8_t kFirstModifier = 224;
+  constexpr std::uint8_t kLastModifier = 231;
+  switch (at(1)) {
+    case 0x15: {
+      std::vector<std::uint8_t> keyboard(9, 0);
+      keyboard[0] = kKeyboardReportId;
+      std::size_t next = 3;
+      for (std::size_t k = 2; k < 8; ++k) {
+        const std::uint8_t usage = at(k);
+        if (usage >= kFirstModifier && usage <= kLastModifier) {
+          keyboard[1] |= static_cast<std::uint8_t>(1u << (usage - kFirstModifier));
+        } else if (usage != 0) {
+          keyboard[next++] = usage;
+        }
+      }
+      QueueFromCollection(std::move(keyboard), {0x01, 0x06});
+      break;
+    }
+    case 0x16:
+      QueueFromCollection({kPointerReportId, static_cast<std::uint8_t>(~at(3) & 0x07), 0, 0, 0}, {0x01, 0x02});
+      break;
+    case 0x17:
+      QueueFromCollection({kConsumerReportId, at(3), at(2)}, {0x0C, 0x01});
+      QueueFromCollection({kConsumerReportId, 0, 0}, {0x0C, 0x01});
+      break;
+    default: break;
+  }
+}
+
+void VirtualMouse::StartPointerReports(int hertz) {
+  StopPointerReports();
+  if (hertz <= 0) return;
+  hertz = std::min(hertz, 8000);
+  m_pointerThread = std::jthread([this, hertz](std::stop_token stop) { RunPointerReports(stop, hertz); });
+}
+
+void VirtualMouse::StopPointerReports() {
+  if (!m_pointerThread.joinable()) return;
+  m_pointerThread.request_stop();
+  m_inputArrived.notify_all();
+  m_pointerThread.join();
+}
+
+void VirtualMouse::RunPointerReports(std::stop_token stop, int hertz) {
+  // Real time, whatever clock stamps the events: the flood is there to load
+  // the reader's thread.
+  const auto period = std::chrono::nanoseconds(1'000'000'000 / hertz);
+  auto next = std::chrono::steady_clock::now();
+  std::unique_lock lock(m_mutex);
+  while (!stop.stop_requested() && !m_state.removed) {
+    next += period;
+    std::condition_variable_any pace;
+    pace.wait_until(lock, stop, next, [] { return false; });
+    if (stop.stop_requested() || m_state.removed) break;
+    QueueFromCollection({kPointerReportId, 0, 1, 0, 0}, {0x01, 0x02});
+    ++m_pointerReports;
+    lock.unlock();
+    m_inputArrived.notify_all();
+    lock.lock();
+  }
+}
+
+std::size_t VirtualMouse::PointerReportsSent() const {
+  std::lock_guard lock(m_mutex);
+  return m_pointerReports;
+}
+
+std::size_t VirtualMouse::DroppedReports() const {
+  std::lock_guard lock(m_mutex);
+  return m_dropped;
+}
+
+VirtualMouse::~VirtualMouse() { StopPointerReports(); }
 
 void VirtualMouse::ButtonEvent(int button, bool press) {
   if (button < 0 || button >= kButtonCount) return;
@@ -229,13 +339,13 @@ void VirtualMouse::ButtonEvent(int button, bool press) {
   const std::uint8_t function = m_state.functionById[id];
   const auto code = static_cast<std::uint8_t>(0xF0 + id);
   if (function == 0) {
-    QueueInput({kInputId, code, press ? kPressLevel : kRelease}, lock);
+    QueueInput({kVendorReportId, code, press ? kPressLevel : kRelease}, lock);
   } else if (press && IsDpiSwitchByte(function)) {
     m_state.dpiLevel = NextDpiLevel(m_state.dpiLevel, m_state.dpiEnableMask, function != 12);
-    QueueInput({kInputId, code, m_state.dpiLevel}, lock);
+    QueueInput({kVendorReportId, code, m_state.dpiLevel}, lock);
   } else if (press && function == kRateSwitchByte) {
     m_state.rateCode = NextRateCode(m_state.rateCode);
-    QueueInput({kInputId, code, kPressLevel}, lock);
+    QueueInput({kVendorReportId, code, kPressLevel}, lock);
   }
 }
 
@@ -255,7 +365,7 @@ std::vector<std::string> VirtualMouse::Remove() {
     std::lock_guard lock(m_mutex);
     if (m_state.removed) return paths;
     m_state.removed = true;
-    m_inputQueue.clear();
+    for (auto& [handle, open] : m_handles) open.queue.clear();
     for (const auto& entry : m_config.interfaces) {
       if (entry && IsMouse(*entry)) paths.push_back(entry->path);
     }

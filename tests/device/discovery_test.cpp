@@ -6,6 +6,7 @@
 
 #include "sim/virtual_mouse.h"
 #include "support/fakes.h"
+#include "support/virtual_clock.h"
 
 namespace k9 {
 namespace {
@@ -152,19 +153,93 @@ TEST_P(DiscoveryTest, ScanResult) {
 INSTANTIATE_TEST_SUITE_P(Discovery, DiscoveryTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<DiscoveryCase>& info) { return std::string(info.param.name); });
 
-TEST(DiscoveryMessages, PermissionMessageNamesTheFix) {
-  auto feature = Feature();
-  feature.openFails = true;
-  VirtualMouse mouse(Config({Input(), feature}));
-  for (UiLanguage language : {kEnglish, kChinese}) {
+// A mouse that cannot be opened is explained: what failed, what to do, and
+// the access fix only where it helps.
+struct OpenFailureCase {
+  HidError error;
+  const char* english;   // part of the English text
+  const char* chinese;   // part of the Chinese text
+  bool namesFix;
+};
+
+TEST(DiscoveryMessages, OpenFailureSaysWhatFailedAndWhatToDo) {
+  const OpenFailureCase cases[] = {
+      {HidError::PermissionDenied, "permission denied", "没有权限", true},
+      {HidError::Busy, "busy", "设备忙", false},
+      {HidError::Gone, "went away", "已断开", false},
+      {HidError::Other, "could not be opened", "无法打开设备", true},
+  };
+  for (const OpenFailureCase& c : cases) {
+    auto feature = Feature();
+    feature.openFails = true;
+    feature.openError = c.error;
+    for (UiLanguage language : {kEnglish, kChinese}) {
+      SCOPED_TRACE(std::string(HidErrorName(c.error)) + (IsEnglish(language) ? " en" : " cn"));
+      VirtualMouse mouse(Config({Input(), feature}));
+      test::RecordingMessageSink messages;
+      DeviceLink link;
+      EXPECT_FALSE(DiscoverMouse(link, {mouse, messages, language, "sudo '/opt/k9 x/install-udev-rule.sh'"}));
+      EXPECT_EQ(link.problem, MouseProblem::OpenFailed);
+      EXPECT_EQ(link.openError, c.error);
+      ASSERT_EQ(messages.messages.size(), 1u);
+      const std::string& text = messages.messages[0];
+      EXPECT_NE(text.find(IsEnglish(language) ? c.english : c.chinese), std::string::npos) << text;
+      EXPECT_EQ(text.find("sudo '/opt/k9 x/install-udev-rule.sh'") != std::string::npos, c.namesFix) << text;
+      EXPECT_NE(text.find(IsEnglish(language) ? "start the driver again" : "重新启动驱动程序"), std::string::npos);
+      EXPECT_EQ(text.find(IsEnglish(language) ? "plug-in" : "请插入"), std::string::npos);
+    }
+  }
+  EXPECT_NE(ReportTooLongMessage(kEnglish).find("256"), std::string::npos);
+}
+
+// Right after plugging in, udev may still be giving the nodes to the user: a
+// refused open is tried again for about a second, in one window for the
+// whole scan.
+TEST(DiscoveryRetry, RefusedOpenIsRetriedForASecond) {
+  struct Case {
+    int refusals;  // of each collection
+    bool connected;
+  };
+  for (const Case c : {Case{0, true}, Case{2, true}, Case{4, true}, Case{1000, false}}) {
+    SCOPED_TRACE(c.refusals);
+    auto input = Input();
+    auto feature = Feature();
+    input.refusedOpens = feature.refusedOpens = c.refusals;
+    VirtualMouse mouse(Config({input, feature}));
+    test::VirtualClock clock;
     test::RecordingMessageSink messages;
     DeviceLink link;
-    DiscoverMouse(link, {mouse, messages, language, "sudo /opt/k9/install-udev-rule.sh"});
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_NE(messages.messages[0].find("sudo /opt/k9/install-udev-rule.sh"), std::string::npos);
+    DiscoveryPorts ports{mouse, messages, kEnglish, "fix"};
+    ports.clock = &clock;
+    EXPECT_EQ(DiscoverMouse(link, ports), c.connected);
+    EXPECT_LE(clock.ElapsedMs(), 1000.0);
+    EXPECT_EQ(messages.messages.size(), c.connected ? 0u : 1u);
+    if (!c.connected) {
+      EXPECT_EQ(link.openError, HidError::PermissionDenied);
+    }
   }
-  EXPECT_NE(AccessDeniedMessage(kEnglish, "").find("permission"), std::string::npos);
-  EXPECT_NE(ReportTooLongMessage(kEnglish).find("256"), std::string::npos);
+  // Without a clock a refusal is final at once.
+  auto feature = Feature();
+  feature.refusedOpens = 1;
+  VirtualMouse mouse(Config({Input(), feature}));
+  test::RecordingMessageSink messages;
+  DeviceLink link;
+  EXPECT_FALSE(DiscoverMouse(link, {mouse, messages, kEnglish, ""}));
+}
+
+// A busy device is not waited for.
+TEST(DiscoveryRetry, OnlyRefusalsAreRetried) {
+  auto feature = Feature();
+  feature.refusedOpens = 1;
+  feature.openError = HidError::Busy;
+  VirtualMouse mouse(Config({Input(), feature}));
+  test::VirtualClock clock;
+  test::RecordingMessageSink messages;
+  DeviceLink link;
+  DiscoveryPorts ports{mouse, messages, kEnglish, ""};
+  ports.clock = &clock;
+  EXPECT_FALSE(DiscoverMouse(link, ports));
+  EXPECT_EQ(clock.ElapsedMs(), 0.0);
 }
 
 // ---- arrival and removal ------------------------------------------------

@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
 #include "device/discovery.h"
 #include "sim/virtual_mouse.h"
 #include "support/fakes.h"
+#include "support/virtual_clock.h"
 
 namespace k9 {
 namespace {
@@ -130,6 +135,146 @@ TEST_F(ReaderThreadTest, StopsWhileBlockedOrDeviceGone) {
   other.Remove();
   std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }  // the destructor stops the thread
+
+// ---- pacing: a pause only after a failed read --------------------------
+
+// Hands out a fixed sequence of read results, then blocks until interrupted.
+class ScriptedBackend final : public AbsentHidBackend {
+ public:
+  explicit ScriptedBackend(std::vector<HidReadResult> results, std::vector<Bytes> reports)
+      : m_results(std::move(results)), m_reports(std::move(reports)) {}
+  HidReadResult Read(HidHandle, std::span<std::uint8_t> buffer) override {
+    std::unique_lock lock(m_mutex);
+    if (m_next < m_results.size()) {
+      const HidReadResult result = m_results[m_next];
+      if (result.ok()) {
+        const Bytes& report = m_reports[m_next];
+        std::copy_n(report.begin(), std::min(report.size(), buffer.size()), buffer.begin());
+      }
+      ++m_next;
+      return result;
+    }
+    // Every result has been handled once the reader comes back for more.
+    m_blocked = true;
+    m_drained.notify_all();
+    m_wake.wait(lock, [&] { return m_interrupted; });
+    return {0, HidError::Interrupted};
+  }
+  void Interrupt() override {
+    std::lock_guard lock(m_mutex);
+    m_interrupted = true;
+    m_wake.notify_all();
+  }
+  void WaitDrained() {
+    std::unique_lock lock(m_mutex);
+    m_drained.wait(lock, [&] { return m_blocked; });
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::condition_variable m_wake;
+  std::condition_variable m_drained;
+  std::vector<HidReadResult> m_results;
+  std::vector<Bytes> m_reports;
+  std::size_t m_next = 0;
+  bool m_blocked = false;
+  bool m_interrupted = false;
+};
+
+// Reports of any ID are read back to back; only failed reads pause, and a
+// device that is gone is reported to the owner once per read handle.
+TEST(ReaderPacing, PausesOnlyAfterFailedReads) {
+  const HidReadResult report{3, HidError::None};
+  const HidReadResult gone{0, HidError::Gone};
+  ScriptedBackend backend({report, report, report, {0, HidError::Other}, report, gone, gone, gone},
+                          {{0x01, 0x00, 0x05}, {0x06, 0xF6, 0x02}, {0x02, 0x00, 0x04}, {}, {0x01, 0, 0}, {}, {}, {}});
+  DeviceLink link;
+  link.inputReportLength = 8;
+  link.readHandle = 7;
+  Profile profile;
+  ActionHandshake handshake;
+  test::VirtualClock clock;
+  std::atomic<int> goneCalls{0};
+  InputReader reader(backend, link, profile, handshake, clock);
+  reader.SetDeviceGoneHandler([&] { ++goneCalls; });
+  reader.Start();
+  backend.WaitDrained();
+  reader.Stop();  // the blocked read ends as interrupted, with the stop already asked
+  EXPECT_TRUE(handshake.actionPending());
+  EXPECT_EQ(handshake.pendingPress().buttonCode, 0xF6);
+  EXPECT_EQ(goneCalls.load(), 1);
+  EXPECT_EQ(clock.Waits(), std::vector<Clock::Duration>(4, kReaderPause));
+}
+
+// ---- a whole USB interface on one node, as Linux delivers it ---------------
+
+// Records when each vendor report left a read, by the sequence number the
+// test put into its bytes 3 and 4.
+class ReadStamps final : public HidBackend {
+ public:
+  explicit ReadStamps(sim::VirtualMouse& mouse) : m_mouse(mouse) {}
+  std::optional<std::string> InterfacePath(int i) override { return m_mouse.InterfacePath(i); }
+  HidOpenResult Open(const std::string& path, HidAccess access) override { return m_mouse.Open(path, access); }
+  void Close(HidHandle h) override { m_mouse.Close(h); }
+  std::optional<HidAttributes> GetAttributes(HidHandle h) override { return m_mouse.GetAttributes(h); }
+  std::optional<HidCaps> GetCaps(HidHandle h) override { return m_mouse.GetCaps(h); }
+  bool SetFeature(HidHandle h, std::span<const std::uint8_t> r) override { return m_mouse.SetFeature(h, r); }
+  void Interrupt() override { m_mouse.Interrupt(); }
+  HidReadResult Read(HidHandle h, std::span<std::uint8_t> buffer) override {
+    const HidReadResult read = m_mouse.Read(h, buffer);
+    if (read.ok() && read.length >= 5 && buffer[0] == kInputReportId) {
+      std::lock_guard lock(m_mutex);
+      m_sequence.push_back(buffer[3] | buffer[4] << 8);
+    }
+    return read;
+  }
+  std::vector<int> Sequence() {
+    std::lock_guard lock(m_mutex);
+    return m_sequence;
+  }
+
+ private:
+  sim::VirtualMouse& m_mouse;
+  std::mutex m_mutex;
+  std::vector<int> m_sequence;
+};
+
+// With pointer motion at 1000 Hz on the same node, 1000 presses and releases
+// sent a millisecond apart all reach the reader, in order.
+TEST(ReaderOnSharedNode, NoButtonReportIsLostUnderPointerFlood) {
+  sim::VirtualMouseConfig config = sim::StandardConfig();
+  config.sharedNode = true;
+  sim::VirtualMouse mouse(config);
+  ReadStamps backend(mouse);
+  DeviceLink link;
+  test::RecordingMessageSink messages;
+  ASSERT_TRUE(DiscoverMouse(link, {backend, messages, kEnglish, ""}));
+  Profile profile;
+  profile.macroMode = 1;
+  ActionHandshake handshake;
+  SteadyClock clock;
+  InputReader reader(backend, link, profile, handshake, clock);
+  reader.Start();
+  mouse.StartPointerReports(1000);
+
+  constexpr int kReports = 1000;
+  for (int k = 0; k < kReports; ++k) {
+    const auto level = static_cast<std::uint8_t>(k % 2 ? 0x80 : 0x01);
+    mouse.SendInputReport({0x06, 0xF6, level, static_cast<std::uint8_t>(k & 0xFF), static_cast<std::uint8_t>(k >> 8)});
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (backend.Sequence().size() < kReports && std::chrono::steady_clock::now() < until) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  mouse.StopPointerReports();
+  reader.Stop();
+
+  std::vector<int> expected(kReports);
+  for (int k = 0; k < kReports; ++k) expected[static_cast<std::size_t>(k)] = k;
+  EXPECT_EQ(backend.Sequence(), expected);
+  EXPECT_GT(mouse.PointerReportsSent(), 500u);
+}
 
 }  // namespace
 }  // namespace k9

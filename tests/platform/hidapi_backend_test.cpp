@@ -20,13 +20,13 @@ TEST(HidapiBackend, HandlesThatAreNotOpenFailAtOnce) {
   HidapiBackend backend;
   std::array<std::uint8_t, 8> buffer{};
   for (HidHandle h : {kNoHidHandle, kInvalidHidHandle, HidHandle{12345}}) {
-    EXPECT_FALSE(backend.Read(h, buffer));
+    EXPECT_EQ(backend.Read(h, buffer).error, HidError::NotOpen);
     EXPECT_FALSE(backend.SetFeature(h, buffer));
     EXPECT_FALSE(backend.GetAttributes(h));
     EXPECT_FALSE(backend.GetCaps(h));
     backend.Close(h);
   }
-  EXPECT_EQ(backend.Open("/dev/hidraw-none#ff00:0001", HidAccess::Read), kInvalidHidHandle);
+  EXPECT_EQ(backend.Open("/dev/hidraw-none#ff00:0001", HidAccess::Read).handle, kInvalidHidHandle);
 }
 
 // Discovery through hidapi finds no mouse among whatever this machine has.

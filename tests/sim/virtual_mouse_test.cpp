@@ -24,9 +24,9 @@ class VirtualMouseTest : public testing::Test {
   }
   Bytes ReadOne() {
     std::array<std::uint8_t, 256> buffer{};
-    const auto n = mouse.Read(link.readHandle, std::span(buffer.data(), link.inputReportLength.load()));
-    if (!n) return {};
-    return Bytes(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(*n));
+    const HidReadResult read = mouse.Read(link.readHandle, std::span(buffer.data(), link.inputReportLength.load()));
+    if (!read.ok()) return {};
+    return Bytes(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(read.length));
   }
 
   VirtualMouse mouse;
@@ -136,13 +136,91 @@ TEST_F(VirtualMouseTest, RejectsWhatTheMouseWouldNotTake) {
 TEST_F(VirtualMouseTest, RemovalEndsReadsAndReports) {
   const auto paths = mouse.Remove();
   EXPECT_EQ(paths.size(), 5u);
-  EXPECT_FALSE(ReadOne().size());
+  std::array<std::uint8_t, 8> buffer{};
+  EXPECT_EQ(mouse.Read(link.readHandle, buffer).error, HidError::Gone);
   EXPECT_FALSE(reporter.SendFeatureReport(EncodeRelease()));
   for (int i = 0; i < 10; ++i) {
     const auto path = mouse.InterfacePath(i);
     EXPECT_TRUE(!path || *path == "/sim/other-keyboard");
   }
   EXPECT_TRUE(mouse.Snapshot().removed);
+}
+
+// ---- one hidraw node for all collections, as Linux delivers them ---------
+
+class SharedNodeTest : public testing::Test {
+ protected:
+  static VirtualMouseConfig Config() {
+    VirtualMouseConfig config = StandardConfig();
+    config.sharedNode = true;
+    return config;
+  }
+  void SetUp() override {
+    test::RecordingMessageSink messages;
+    ASSERT_TRUE(DiscoverMouse(link, {mouse, messages, kEnglish, ""}));
+  }
+  // Every report waiting on a handle, in order, without blocking.
+  std::vector<Bytes> Drain(HidHandle handle, std::size_t expected) {
+    std::vector<Bytes> out;
+    std::array<std::uint8_t, 16> buffer{};
+    for (std::size_t k = 0; k < expected; ++k) {
+      const HidReadResult read = mouse.Read(handle, buffer);
+      if (!read.ok()) break;
+      out.emplace_back(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(read.length));
+    }
+    return out;
+  }
+
+  VirtualMouse mouse{Config()};
+  DeviceLink link;
+  FeatureReporter reporter{mouse, link};
+};
+
+// Key and button states the driver sends come back on every handle of the
+// node as the mouse's keyboard and pointer reports, beside the vendor ones.
+TEST_F(SharedNodeTest, EveryHandleReceivesEveryCollectionsReports) {
+  reporter.SendFeatureReport(EncodeHeldKeys({0x04, 0xE1, 0, 0, 0, 0}));
+  reporter.SendFeatureReport(EncodeHeldMouseButtons(0xFE));
+  mouse.SendInputReport({0x06, 0xF6, 0x02});
+  for (HidHandle handle : {link.readHandle.load(), link.writeHandle.load()}) {
+    const std::vector<Bytes> got = Drain(handle, 3);
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0], (Bytes{kKeyboardReportId, 0x02, 0, 0x04, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(got[1], (Bytes{kPointerReportId, 0x01, 0, 0, 0}));
+    EXPECT_EQ(Bytes(got[2].begin(), got[2].begin() + 3), (Bytes{0x06, 0xF6, 0x02}));
+  }
+}
+
+// A handle nobody reads keeps its first 64 reports and loses the rest.
+TEST_F(SharedNodeTest, FullQueueDropsNewReports) {
+  for (std::uint8_t k = 0; k < 70; ++k) mouse.SendInputReport({0x06, 0xF1, k});
+  const std::vector<Bytes> got = Drain(link.readHandle, 64);
+  ASSERT_EQ(got.size(), 64u);
+  EXPECT_EQ(got.front()[2], 0);
+  EXPECT_EQ(got.back()[2], 63);
+  EXPECT_EQ(mouse.DroppedReports(), 2u * 6u);  // read and write handle, 6 each
+}
+
+// Without the shared node, only the vendor input collection's reader sees
+// the button reports, and a full queue loses its oldest.
+TEST_F(VirtualMouseTest, SeparateCollectionsDropOldest) {
+  reporter.SendFeatureReport(EncodeHeldKeys({0x04, 0, 0, 0, 0, 0}));
+  for (std::uint8_t k = 0; k < 70; ++k) mouse.SendInputReport({0x06, 0xF1, k});
+  EXPECT_EQ(ReadOne()[2], 6);
+  std::array<std::uint8_t, 16> buffer{};
+  EXPECT_EQ(mouse.Read(link.writeHandle, buffer).error, HidError::Other);
+}
+
+TEST_F(SharedNodeTest, PointerReportsFloodTheNodeUntilStopped) {
+  mouse.StartPointerReports(1000);
+  std::array<std::uint8_t, 16> buffer{};
+  for (int k = 0; k < 20; ++k) {
+    const HidReadResult read = mouse.Read(link.readHandle, buffer);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(buffer[0], kPointerReportId);
+  }
+  mouse.StopPointerReports();
+  EXPECT_GE(mouse.PointerReportsSent(), 20u);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ void ScriptRunner::Run(const ScriptCommand& c) {
     case ScriptOp::Release: m_mouse.ReleaseButton(c.a); break;
     case ScriptOp::Unplug:
       for (const std::string& path : m_mouse.Remove()) {
-        m_app.OnDeviceChange(DeviceChange{DeviceChangeKind::RemoveComplete, path});
+        if (m_deviceWatcher) m_app.OnDeviceChange(DeviceChange{DeviceChangeKind::RemoveComplete, path});
       }
       break;
     case ScriptOp::Move:

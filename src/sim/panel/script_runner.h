@@ -23,6 +23,9 @@ class ScriptRunner : public QObject {
   Q_OBJECT
  public:
   ScriptRunner(Script script, CZEL_RAdezeApp& app, VirtualMouse& mouse, SimLog& log, FileAnswers& answers);
+  // Without a device watcher, `unplug` only pulls the mouse out: the driver
+  // must notice on its own, through its reader.
+  void SetDeviceWatcher(bool present) { m_deviceWatcher = present; }
   void Start();
   bool finished() const { return m_next >= m_script.commands.size(); }
 
@@ -45,6 +48,7 @@ class ScriptRunner : public QObject {
   std::size_t m_next = 0;
   QPoint m_pointer;
   Qt::MouseButtons m_buttons;
+  bool m_deviceWatcher = true;
 };
 
 }  // namespace k9::sim

@@ -4,17 +4,6 @@
 
 namespace k9::sim {
 
-std::string HexBytes(std::span<const std::uint8_t> bytes, std::size_t count) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string out;
-  for (std::size_t i = 0; i < std::min(count, bytes.size()); ++i) {
-    if (i) out.push_back(' ');
-    out.push_back(kDigits[bytes[i] >> 4]);
-    out.push_back(kDigits[bytes[i] & 0x0F]);
-  }
-  return out;
-}
-
 SimLog::SimLog(const QString& path) {
   if (path.isEmpty()) {
     m_file = stdout;

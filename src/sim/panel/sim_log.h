@@ -3,6 +3,8 @@
 // the kinds and their formats as they are.
 #pragma once
 
+#include "util/hex_bytes.h"
+
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -14,7 +16,7 @@
 
 namespace k9::sim {
 
-std::string HexBytes(std::span<const std::uint8_t> bytes, std::size_t count);
+using ::k9::HexBytes;
 
 class SimLog : public QObject {
   Q_OBJECT

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <iostream>
 
+#include "app/hid_trace.h"
 #include "app/zel_radeze_app.h"
 #include "sim/panel/script_runner.h"
 #include "sim/panel/sim_log.h"
@@ -29,7 +30,20 @@ int main(int argc, char** argv) {
                                      QStringLiteral("FILE"));
   const QCommandLineOption scriptOption(QStringLiteral("script"), QStringLiteral("Script to run."),
                                         QStringLiteral("FILE"));
-  parser.addOptions({dirOption, absentOption, noPanelOption, logOption, scriptOption});
+  const QCommandLineOption sharedNodeOption(
+      QStringLiteral("shared-node"),
+      QStringLiteral("Put the mouse's collections on one node, as Linux does: the driver's reader also gets the "
+                     "pointer, keyboard and consumer reports."));
+  const QCommandLineOption pointerRateOption(QStringLiteral("pointer-rate"),
+                                             QStringLiteral("Send pointer motion reports HZ times a second."),
+                                             QStringLiteral("HZ"));
+  const QCommandLineOption noAccessOption(QStringLiteral("no-access"),
+                                          QStringLiteral("The mouse is there, but opening it is refused."));
+  const QCommandLineOption noWatcherOption(
+      QStringLiteral("no-device-watcher"),
+      QStringLiteral("Run as where no device monitor could be set up: an unplug is noticed by the reader alone."));
+  parser.addOptions({dirOption, absentOption, noPanelOption, logOption, scriptOption, sharedNodeOption,
+                     pointerRateOption, noAccessOption, noWatcherOption});
   parser.process(application);
 
   k9::sim::SimLog log(parser.value(logOption));
@@ -51,7 +65,14 @@ int main(int argc, char** argv) {
 
   k9::sim::VirtualMouseConfig config = k9::sim::StandardConfig();
   if (parser.isSet(absentOption)) config.interfaces.resize(1);  // the other keyboard only
+  config.sharedNode = parser.isSet(sharedNodeOption);
+  if (parser.isSet(noAccessOption)) {
+    for (auto& entry : config.interfaces) {
+      if (entry) entry->openFails = true;
+    }
+  }
   k9::sim::VirtualMouse mouse(config);
+  const std::unique_ptr<k9::TracingHidBackend> tracing = k9::MakeHidTraceFromEnvironment(mouse);
   mouse.SetObserver([&log](const k9::sim::SimEvent& event) {
     if (event.kind == k9::sim::SimEvent::Kind::ReportReceived) log.Add("feature", k9::sim::HexBytes(event.bytes, 8));
     if (event.kind == k9::sim::SimEvent::Kind::InputSent) log.Add("input", k9::sim::HexBytes(event.bytes, 3));
@@ -61,7 +82,8 @@ int main(int argc, char** argv) {
   k9::sim::SimProgramLauncher launcher(log);
   k9::sim::SimMessageSink messages(log, !script.has_value());
   k9::sim::FileAnswers answers;
-  k9::AppPlatform platform{mouse, system, launcher, messages, {}, {}, {}};
+  k9::AppPlatform platform{tracing ? static_cast<k9::HidBackend&>(*tracing) : mouse, system, launcher, messages, {},
+                           {}, {}};
   if (script) {
     platform.chooseFile = [&answers, &log](k9::FileDialogKind kind) -> std::optional<std::filesystem::path> {
       log.Add("file-dialog", kind == k9::FileDialogKind::OpenProfile ? "open" : "save");
@@ -81,6 +103,7 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<k9::sim::ScriptRunner> runner;
     if (script) runner = std::make_unique<k9::sim::ScriptRunner>(std::move(*script), app, mouse, log, answers);
+    if (runner) runner->SetDeviceWatcher(!parser.isSet(noWatcherOption));
     if (runner && parser.isSet(absentOption)) runner->Start();
 
     std::unique_ptr<k9::sim::SimPanel> panel;
@@ -91,6 +114,7 @@ int main(int argc, char** argv) {
         panel->show();
       }
       if (runner && !parser.isSet(absentOption)) runner->Start();
+      mouse.StartPointerReports(parser.value(pointerRateOption).toInt());
       result = application.exec();
     }
   }
