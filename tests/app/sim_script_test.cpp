@@ -56,6 +56,64 @@ TEST(SimScript, CommandsArgumentsCommentsAndBadLines) {
   EXPECT_EQ(badLines, (std::vector<int>{11, 12, 13, 14, 15, 16}));
 }
 
+TEST(SimScript, EditorCommandsKeepTheirTextVerbatimAndRejectBadArguments) {
+  struct Case {
+    const char* line;
+    bool good;
+    ScriptOp op = ScriptOp::Wait;
+    int a = 0;
+    const char* text = "";
+  };
+  const Case cases[] = {
+      {"key 65 down", true, ScriptOp::KeyDown, 65},
+      {"key 0x0D up", true, ScriptOp::KeyUp, 13},
+      {"key 0XfE down  # hex in either case", true, ScriptOp::KeyDown, 254},
+      {"text name 宏 #1 \"x\"", true, ScriptOp::TextName, 0, "宏 #1 \"x\""},
+      {"text name  two blanks", true, ScriptOp::TextName, 0, " two blanks"},
+      {"text name", true, ScriptOp::TextName, 0, ""},
+      {"text repeat 12   \r", true, ScriptOp::TextRepeat, 0, "12"},
+      {"select macro 0", true, ScriptOp::SelectMacro, 0},
+      {"select event 11 # comment", true, ScriptOp::SelectEvent, 11},
+      {"edit 120 ms", true, ScriptOp::Edit, 0, "120 ms"},
+      {"edit", true, ScriptOp::Edit, 0, ""},
+      {"menu 32804", true, ScriptOp::Menu, 32804},
+      {"dump editor", true, ScriptOp::DumpEditor},
+      {"key 0 down", false},
+      {"key 255 up", false},
+      {"key 0x down", false},
+      {"key 0x-1 down", false},
+      {"key 1e down", false},
+      {"key 65", false},
+      {"key 65 press", false},
+      {"key 65 down up", false},
+      {"text", false},
+      {"text title abc", false},
+      {"textname abc", false},
+      {"select macro -1", false},
+      {"select row 1", false},
+      {"select event", false},
+      {"menu", false},
+      {"menu -5", false},
+      {"menu 70000", false},
+      {"dump", false},
+      {"dump editor now", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    const Script script = ParseScript(c.line);
+    if (!c.good) {
+      EXPECT_TRUE(script.commands.empty());
+      EXPECT_EQ(script.errors.size(), 1u);
+      continue;
+    }
+    ASSERT_EQ(script.commands.size(), 1u);
+    EXPECT_TRUE(script.errors.empty());
+    EXPECT_EQ(script.commands[0].op, c.op);
+    EXPECT_EQ(script.commands[0].a, c.a);
+    EXPECT_EQ(script.commands[0].text, c.text);
+  }
+}
+
 TEST(SimLog, OneLinePerEventWithMillisecondsAndUpperCaseHex) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("log.txt"));
@@ -63,14 +121,19 @@ TEST(SimLog, OneLinePerEventWithMillisecondsAndUpperCaseHex) {
     SimLog log(path);
     const std::uint8_t report[] = {0x07, 0x10, 0x01, 0xab, 0, 0, 0, 0, 0x99};
     log.Add("feature", HexBytes(report, 8));
+    log.CaptureStart();
+    log.CaptureEnd();
     log.Add("exit");
   }
   std::ifstream in(path.toStdString());
-  std::string first, second;
-  std::getline(in, first);
-  std::getline(in, second);
-  EXPECT_TRUE(std::regex_match(first, std::regex(R"(\d+\.\d{3} feature 07 10 01 AB 00 00 00 00)"))) << first;
-  EXPECT_TRUE(std::regex_match(second, std::regex(R"(\d+\.\d{3} exit)"))) << second;
+  const char* const want[] = {R"(\d+\.\d{3} feature 07 10 01 AB 00 00 00 00)", R"(\d+\.\d{3} capture start)",
+                              R"(\d+\.\d{3} capture end)", R"(\d+\.\d{3} exit)"};
+  for (const char* pattern : want) {
+    std::string line;
+    std::getline(in, line);
+    EXPECT_TRUE(std::regex_match(line, std::regex(pattern))) << line;
+  }
+  EXPECT_TRUE(in.peek() == std::char_traits<char>::eof());
 }
 
 TEST(SimLog, LinesOfTwoThreadsAreWrittenInTheOrderOfTheirTimes) {

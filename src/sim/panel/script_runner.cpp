@@ -104,10 +104,12 @@ void ScriptRunner::Run(const ScriptCommand& c) {
     case ScriptOp::RightClick:
       m_pointer = QPoint(c.a, c.b);
       if (window) {
+        const QPoint global = window->mapToGlobal(m_pointer);
         if (QWidget* popup = QApplication::activePopupWidget()) {
           popup->close();
-        } else {
-          window->ShowWindowMenu(window->mapToGlobal(m_pointer));
+        } else if (!(window->interaction().currentPage == kAdvancedPage && m_editor &&
+                     m_editor->RightButtonUp(global))) {
+          window->ShowWindowMenu(global);
         }
       }
       break;
@@ -122,10 +124,56 @@ void ScriptRunner::Run(const ScriptCommand& c) {
     case ScriptOp::Screenshot:
       if (window) {
         const bool saved = window->grab().save(QString::fromStdString(c.text), "PNG");
-        if (!saved) m_log.Add("script-error", std::to_string(c.line) + " cannot write " + c.text);
+        if (!saved) LogError(c, "cannot write " + c.text);
       }
       break;
+    case ScriptOp::KeyDown:
+    case ScriptOp::KeyUp:
+    case ScriptOp::TextName:
+    case ScriptOp::TextRepeat:
+    case ScriptOp::SelectMacro:
+    case ScriptOp::SelectEvent:
+    case ScriptOp::Edit:
+    case ScriptOp::Menu:
+    case ScriptOp::DumpEditor: RunEditorCommand(c); break;
   }
+}
+
+void ScriptRunner::RunEditorCommand(const ScriptCommand& c) {
+  if (!m_editor) {
+    LogError(c, "no macro editor");
+    return;
+  }
+  const QString text = QString::fromStdString(c.text);
+  const std::string number = std::to_string(c.a);
+  switch (c.op) {
+    case ScriptOp::KeyDown:
+    case ScriptOp::KeyUp: m_editor->Key(static_cast<std::uint32_t>(c.a), c.op == ScriptOp::KeyDown); break;
+    case ScriptOp::TextName:
+      if (!m_editor->SetNameText(text)) LogError(c, "no name box");
+      break;
+    case ScriptOp::TextRepeat:
+      if (!m_editor->SetRepeatText(text)) LogError(c, "no repeat box");
+      break;
+    case ScriptOp::SelectMacro:
+      if (!m_editor->SelectMacroRow(c.a)) LogError(c, "no macro row " + number);
+      break;
+    case ScriptOp::SelectEvent:
+      if (!m_editor->SelectEventRow(c.a)) LogError(c, "no event row " + number);
+      break;
+    case ScriptOp::Edit:
+      if (!m_editor->EditText(text)) LogError(c, "no open editor");
+      break;
+    case ScriptOp::Menu:
+      if (!m_editor->ChooseMenu(c.a)) LogError(c, "no open menu with command " + number);
+      break;
+    case ScriptOp::DumpEditor: m_log.Add(EditorDumpLine(m_editor->Snapshot())); break;
+    default: break;
+  }
+}
+
+void ScriptRunner::LogError(const ScriptCommand& c, const std::string& reason) {
+  m_log.Add("script-error", std::to_string(c.line) + " " + reason);
 }
 
 }  // namespace k9::sim

@@ -1,6 +1,8 @@
 // Runs a script against the driver and the virtual mouse. Pointer commands
 // become Qt mouse events for whatever window lies at the point: an open
 // popup or modal window first, then the function menus, then the main window.
+// The macro editor's commands go through a SimEditorControl; until one is set
+// each of them logs a script-error line instead.
 #pragma once
 
 #include <QEvent>
@@ -11,6 +13,7 @@
 #include <optional>
 
 #include "app/zel_radeze_app.h"
+#include "sim/panel/sim_editor_control.h"
 #include "sim/panel/sim_log.h"
 #include "sim/panel/sim_script.h"
 #include "sim/virtual_mouse.h"
@@ -27,6 +30,8 @@ class ScriptRunner : public QObject {
   // must notice on its own, through its reader.
   void SetDeviceWatcher(bool present) { m_deviceWatcher = present; }
   void Start();
+  // The editor the editor commands act on; null (the default) for none.
+  void SetEditorControl(SimEditorControl* control) { m_editor = control; }
   bool finished() const { return m_next >= m_script.commands.size(); }
 
   // A mouse event at a point of the main window's client area.
@@ -39,12 +44,15 @@ class ScriptRunner : public QObject {
  private:
   void Step();
   void Run(const ScriptCommand& command);
+  void RunEditorCommand(const ScriptCommand& command);
+  void LogError(const ScriptCommand& command, const std::string& reason);
 
   Script m_script;
   CZEL_RAdezeApp& m_app;
   VirtualMouse& m_mouse;
   SimLog& m_log;
   FileAnswers& m_answers;
+  SimEditorControl* m_editor = nullptr;
   std::size_t m_next = 0;
   QPoint m_pointer;
   Qt::MouseButtons m_buttons;

@@ -29,6 +29,10 @@ class SimLog : public QObject {
   // Thread-safe; emits lineAdded from the calling thread.
   void Add(const std::string& kind, const std::string& details = {});
 
+  // The keyboard capture of a macro recording begins / ends.
+  void CaptureStart() { Add("capture start"); }
+  void CaptureEnd() { Add("capture end"); }
+
  signals:
   void lineAdded(const QString& line);
 
