@@ -244,6 +244,36 @@ TEST_F(EditableListBoxTest, SecondRequestWhileEditingKeepsTheFirstEditAndLeavesO
   EXPECT_TRUE(editors.front()->hasFocus());
 }
 
+TEST_F(EditableListBoxTest, OwnerRebuildingTheRowsOnEveryFinishKeepsOneWorkingEditor) {
+  // As the macro editor does: every finished edit stores the row's text and
+  // lists all rows again, selecting the row it works on.
+  QStringList rows;
+  for (int i = 0; i < list->count(); ++i) rows << Row(i);
+  int current = 3;
+  const QObject owner;  // leaves before rows and current do
+  QObject::connect(list, &CEditableListBox::editFinished, &owner, [&] {
+    rows[current] = Row(current);
+    list->clear();
+    list->addItems(rows);
+    list->setCurrentRow(current);
+  });
+  OpenOn(3);
+  Type("80");
+  QTest::keyClick(list->editor(), Qt::Key_Return);
+  ExpectClosed();
+  EXPECT_EQ(rows[3], "80");
+  EXPECT_EQ(Row(3), "80");
+
+  OpenOn(3);
+  Type("90");
+  current = 5;
+  list->setCurrentRow(5);
+  list->SendChar(EDIT_REQUEST_CHAR);
+  EXPECT_EQ(list->editedRow(), 5);
+  EXPECT_EQ(list->editor()->text(), "    50ms");
+  EXPECT_EQ(list->findChildren<CEditHelper*>().size(), 1);
+}
+
 TEST_F(EditableListBoxTest, IsWhiteOnBlackWithoutAStyleSheet) {
   OpenOn(1);
   for (QWidget* w : {static_cast<QWidget*>(list), static_cast<QWidget*>(list->editor())}) {
