@@ -29,13 +29,11 @@ struct CaptureFixture : ::testing::Test {
     auto* layout = new QVBoxLayout(&window);
     edit = new QLineEdit(&window);
     layout->addWidget(edit);
-    capture.SetObserver([this](bool capturing) { observed.push_back(capturing); });
   }
 
   QWidget window;
   QLineEdit* edit = nullptr;
   std::vector<KeyMessage> messages;
-  std::vector<bool> observed;
   FocusedWindowKeyboardCapture capture{window, [this](const KeyMessage& m) { messages.push_back(m); }};
 };
 
