@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev libhidapi-dev libudev-dev libx11-dev libxext-dev
   fonts-wqy-zenhei
-  xvfb xauth
+  xvfb xauth xdotool
 )
 
 missing=()
