@@ -85,6 +85,8 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   bool trayIconShown() const { return m_tray.isVisible(); }
   bool ended() const { return m_ended; }
   CZelMenu& trayMenu() { return m_trayMenu; }
+  // What the tray icon opens: the first submenu of trayMenu.
+  QMenu* trayContextMenu() const { return m_tray.contextMenu(); }
   QString trayTip() const { return m_trayTip; }
   ActionHandshake* handshake() { return m_threads ? &m_threads->handshake() : nullptr; }
 

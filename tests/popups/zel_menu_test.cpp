@@ -222,6 +222,7 @@ TEST(ZelMenu, LanguageSwitchReloadsBothMenusStillOwnerDrawn) {
   EXPECT_EQ(events.CommandIds().front(), 32802);
   ExpectFlatTeal(first, Grab(first));
   QMenu& tray = *h.app().trayMenu().firstSubmenu();
+  EXPECT_EQ(h.app().trayContextMenu(), &tray) << "the icon opens the reloaded menu";
   EXPECT_EQ(tray.actions().at(0)->text(), QStringLiteral("Show Window"));
   ExpectFlatTeal(tray, Grab(tray));
 
