@@ -27,11 +27,6 @@ QString ToQString(const std::filesystem::path& path) { return QString::fromStdSt
 
 }  // namespace
 
-std::array<TrayMenuItem, 2> TrayMenuItems(UiLanguage language) {
-  if (IsEnglish(language)) return {{{kShowWindowEnglish, "Show Window"}, {kExitDriverEnglish, "Exit Driver"}}};
-  return {{{kShowWindowChinese, "显示窗口   "}, {kExitDriverChinese, "关闭驱动"}}};
-}
-
 std::string MousePrompt(UiLanguage language) {
   if (IsEnglish(language)) return std::string("Please plug-in【") + kProductName + "】USB Mouse";
   return std::string("请插入【") + kProductName + "】USB鼠标";
@@ -46,8 +41,8 @@ CZEL_RAdezeApp::CZEL_RAdezeApp(std::filesystem::path programDirectory, AppPlatfo
   // (as in tests) gets the style's.
   const QIcon icon = QApplication::windowIcon();
   m_tray.setIcon(icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon) : icon);
-  m_tray.setContextMenu(&m_trayMenu);
   connect(&m_tray, &QSystemTrayIcon::activated, this, &CZEL_RAdezeApp::OnTrayActivated);
+  connect(&m_trayMenu, &CZelMenu::commandChosen, this, &CZEL_RAdezeApp::OnTrayCommand);
 }
 
 CZEL_RAdezeApp::~CZEL_RAdezeApp() {
@@ -217,13 +212,11 @@ void CZEL_RAdezeApp::OnTrayActivated(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void CZEL_RAdezeApp::LoadMenus(UiLanguage language) {
-  m_trayMenu.clear();
-  m_trayItems.clear();
-  for (const TrayMenuItem& item : TrayMenuItems(language)) {
-    m_trayItems.push_back(item);
-    const int id = item.id;
-    m_trayMenu.addAction(QString::fromUtf8(item.text), this, [this, id] { OnTrayCommand(id); });
-  }
+  m_macroContextMenu.LoadMenu(MenuKind::EventContext, language);
+  m_trayMenu.LoadMenu(MenuKind::Tray, language);
+  // The tray shows the first submenu, which the reload has replaced. Where the
+  // desktop draws the tray menu itself, only its texts and commands carry over.
+  m_tray.setContextMenu(m_trayMenu.firstSubmenu());
 }
 
 void CZEL_RAdezeApp::SwitchLanguage(UiLanguage language) {

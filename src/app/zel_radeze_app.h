@@ -5,7 +5,6 @@
 // the platform they hand it.
 #pragma once
 
-#include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <filesystem>
@@ -21,6 +20,7 @@
 #include "ports/message_sink.h"
 #include "ports/program_launcher.h"
 #include "ports/shell_port.h"
+#include "popups/zel_menu.h"
 #include "ports/system_settings.h"
 #include "profile/feature_report.h"
 #include "ui/driver_records.h"
@@ -28,12 +28,6 @@
 #include "ui/main_window_host.h"
 
 namespace k9 {
-
-// Tray menu command identifiers, English and Chinese.
-inline constexpr int kExitDriverEnglish = 32800;
-inline constexpr int kShowWindowEnglish = 32801;
-inline constexpr int kShowWindowChinese = 32837;
-inline constexpr int kExitDriverChinese = 32838;
 
 struct AppPlatform {
   HidBackend& backend;
@@ -46,12 +40,6 @@ struct AppPlatform {
   std::string accessFixCommand;
 };
 
-struct TrayMenuItem {
-  int id;
-  const char* text;
-};
-// The tray menu of a language, in its order.
-std::array<TrayMenuItem, 2> TrayMenuItems(UiLanguage language);
 std::string MousePrompt(UiLanguage language);
 
 class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public ShellPort {
@@ -85,6 +73,7 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   void OpenUserGuide() override;
   void ShowAbout() override;
   MessageSink& messages() override { return m_platform.messages; }
+  CZelMenu& eventMenu() override { return m_macroContextMenu; }
 
   // ---- ShellPort
   void RequestRepaint() override;
@@ -97,7 +86,9 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   bool trayIconPresent() const { return m_trayPresent; }
   bool trayIconShown() const { return m_tray.isVisible(); }
   bool ended() const { return m_ended; }
-  const std::vector<TrayMenuItem>& trayMenu() const { return m_trayItems; }
+  CZelMenu& trayMenu() { return m_trayMenu; }
+  // What the tray icon opens: the first submenu of trayMenu.
+  QMenu* trayContextMenu() const { return m_tray.contextMenu(); }
   QString trayTip() const { return m_trayTip; }
   ActionHandshake* handshake() { return m_threads ? &m_threads->handshake() : nullptr; }
 
@@ -121,8 +112,9 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   std::unique_ptr<CZEL_RAdezeDlg> m_window;
   std::unique_ptr<DriverThreads> m_threads;
   QSystemTrayIcon m_tray;
-  QMenu m_trayMenu;
-  std::vector<TrayMenuItem> m_trayItems;
+  // Both menus live for the whole run; LoadMenus refills them.
+  CZelMenu m_macroContextMenu;
+  CZelMenu m_trayMenu;
   QString m_trayTip;
   bool m_trayPresent = false;
   bool m_ended = false;

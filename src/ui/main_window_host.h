@@ -1,5 +1,5 @@
 // What the main window asks of the application: applying, the tray, the
-// language, file dialogs, the user guide and the message boxes.
+// language, file dialogs, the user guide, the message boxes and the event menu.
 #pragma once
 
 #include <filesystem>
@@ -8,6 +8,8 @@
 #include "ports/message_sink.h"
 
 namespace k9 {
+
+class CZelMenu;
 
 enum class FileDialogKind { OpenProfile, SaveProfile };
 
@@ -24,6 +26,8 @@ class MainWindowHost {
   virtual void OpenUserGuide() = 0;
   virtual void ShowAbout() = 0;
   virtual MessageSink& messages() = 0;
+  // The event list's context menu, loaded in the interface language.
+  virtual CZelMenu& eventMenu() = 0;
 };
 
 }  // namespace k9

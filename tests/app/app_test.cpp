@@ -82,29 +82,39 @@ TEST(Tray, TipKeepsTheStartLanguageWhileTheMenuFollowsTheSwitch) {
   WriteIniInt(h.configPath(), "Init", "VER_SEL", 0);
   ASSERT_TRUE(h.Start());
   EXPECT_EQ(h.app().trayTip(), QString::fromUtf8("VELTRIX K9宏编程专业电竞鼠标"));
-  EXPECT_EQ(h.app().trayMenu()[0].id, kShowWindowChinese);
-  EXPECT_STREQ(h.app().trayMenu()[0].text, "显示窗口   ");
+  EXPECT_EQ(h.app().trayMenu().CommandIds(), (std::vector<int>{kShowWindowChinese, kExitDriverChinese}));
+  ASSERT_NE(h.app().trayMenu().firstSubmenu(), nullptr);
+  EXPECT_EQ(h.app().trayMenu().firstSubmenu()->actions().at(0)->text(), QString::fromUtf8("显示窗口   "));
   h.app().SwitchToEnglish();
   EXPECT_EQ(h.app().trayTip(), QString::fromUtf8("VELTRIX K9宏编程专业电竞鼠标"));
-  EXPECT_EQ(h.app().trayMenu()[1].id, kExitDriverEnglish);
-  EXPECT_STREQ(h.app().trayMenu()[1].text, "Exit Driver");
+  EXPECT_EQ(h.app().trayMenu().CommandIds(), (std::vector<int>{kShowWindowEnglish, kExitDriverEnglish}));
+  ASSERT_NE(h.app().trayMenu().firstSubmenu(), nullptr);
+  EXPECT_EQ(h.app().trayMenu().firstSubmenu()->actions().at(1)->text(), QStringLiteral("Exit Driver"));
 }
 
 TEST(Tray, ShowAndExitCommandsInBothLanguages) {
-  for (const auto& [show, exit] : {std::pair{kShowWindowEnglish, kExitDriverEnglish}, std::pair{kShowWindowChinese, kExitDriverChinese}}) {
+  struct Language {
+    UiLanguage language;
+    int show, exit;
+  };
+  for (const auto& [language, show, exit] : {Language{kEnglish, kShowWindowEnglish, kExitDriverEnglish},
+                                             Language{kChinese, kShowWindowChinese, kExitDriverChinese}}) {
     DriverHarness h;
+    WriteIniInt(h.configPath(), "Init", "VER_SEL", language);
     ASSERT_TRUE(h.Start());
+    EXPECT_FALSE(h.app().trayMenu().ChooseCommand(language == kEnglish ? kShowWindowChinese : kShowWindowEnglish))
+        << "the other language's ids are not in the menu";
     EXPECT_TRUE(h.app().trayIconShown()) << "also with no desktop tray yet: the icon appears when one does";
     h.app().HideToTray();
     EXPECT_FALSE(h.window().isVisible());
     h.app().OnTrayActivated(QSystemTrayIcon::Trigger);  // a single click does nothing
     EXPECT_FALSE(h.window().isVisible());
-    h.app().OnTrayCommand(show);
+    EXPECT_TRUE(h.app().trayMenu().ChooseCommand(show));
     EXPECT_TRUE(h.window().isVisible());
     h.app().OnTrayActivated(QSystemTrayIcon::DoubleClick);
     EXPECT_TRUE(h.window().isVisible());
     h.mouse.ClearReports();
-    h.app().OnTrayCommand(exit);
+    EXPECT_TRUE(h.app().trayMenu().ChooseCommand(exit));
     EXPECT_TRUE(h.app().ended());
     EXPECT_FALSE(h.app().trayIconPresent());
     EXPECT_FALSE(h.app().trayIconShown());

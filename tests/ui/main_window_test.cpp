@@ -304,7 +304,7 @@ TEST_F(MainWindowTest, LanguageButtonsSwitchAtOnce) {
   EXPECT_EQ(h.records().language, kEnglish);
   EXPECT_EQ(h.window().windowTitle(), QStringLiteral("VELTRIX K9 MACRO Gaming Mouse"));
   EXPECT_EQ(ReadIniString(h.configPath(), "Init", "VER_SEL", 5), "1");
-  EXPECT_EQ(h.app().trayMenu().front().id, kShowWindowEnglish);
+  EXPECT_EQ(h.app().trayMenu().CommandIds().front(), kShowWindowEnglish);
 }
 
 TEST_F(MainWindowTest, WebPageOpensTheShippedUserGuide) {

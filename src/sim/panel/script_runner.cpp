@@ -33,6 +33,12 @@ QWidget* TargetAt(CZEL_RAdezeDlg& window, QPoint global) {
   return &window;
 }
 
+// The command of the menu's n-th command item, chosen as a click would.
+void ChooseMenuItem(CZelMenu& menu, std::size_t n) {
+  const std::vector<int> ids = menu.CommandIds();
+  if (n < ids.size()) menu.ChooseCommand(ids[n]);
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(Script script, CZEL_RAdezeApp& app, VirtualMouse& mouse, SimLog& log,
@@ -113,8 +119,8 @@ void ScriptRunner::Run(const ScriptCommand& c) {
         }
       }
       break;
-    case ScriptOp::TrayShow: m_app.OnTrayCommand(m_app.trayMenu().at(0).id); break;
-    case ScriptOp::TrayExit: m_app.OnTrayCommand(m_app.trayMenu().at(1).id); break;
+    case ScriptOp::TrayShow: ChooseMenuItem(m_app.trayMenu(), 0); break;
+    case ScriptOp::TrayExit: ChooseMenuItem(m_app.trayMenu(), 1); break;
     case ScriptOp::Close:
       if (window) window->close();
       break;
