@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "actions/driver_core.h"
+#include "actions/driver_threads.h"
 #include "device/discovery.h"
 #include "sim/virtual_mouse.h"
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <optional>
 
-#include "actions/driver_core.h"
+#include "actions/driver_threads.h"
 #include "device/device_link.h"
 #include "device/discovery.h"
 #include "device/hid_backend.h"
@@ -24,7 +24,7 @@
 #include "ports/system_settings.h"
 #include "profile/feature_report.h"
 #include "ui/driver_records.h"
-#include "ui/main_window.h"
+#include "ui/zel_radeze_dlg.h"
 #include "ui/main_window_host.h"
 
 namespace k9 {

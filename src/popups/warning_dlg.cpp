@@ -11,8 +11,8 @@
 namespace k9 {
 
 int WarningHitTest(const SkinLayout& layout, int x, int y) {
-  if (Covers(layout.warningEntries[0], x, y)) return kWarningConfirm;
-  if (Covers(layout.warningEntries[1], x, y)) return kWarningCancel;
+  if (Covers(layout.warningEntries[warning_region::kConfirm], x, y)) return kWarningConfirm;
+  if (Covers(layout.warningEntries[warning_region::kCancel], x, y)) return kWarningCancel;
   return kNoRegion;
 }
 
@@ -33,7 +33,7 @@ void WarningDlg::paintEvent(QPaintEvent*) {
   if (!normal.isNull()) CopySkinRect(p, normal, normal.rect());
   if (m_warningHover == kWarningConfirm || m_warningHover == kWarningCancel) {
     CopySkinRect(p, m_pictures.Get(m_records.skinsDirectory, "warning_over.jpg"), m_records.layout.warningEntries,
-                 m_warningHover - 1);
+                 m_warningHover == kWarningConfirm ? warning_region::kConfirm : warning_region::kCancel);
   }
   p.setFont(m_records.interfaceFont());
   const QFontMetrics fm(m_records.interfaceFont());

@@ -5,10 +5,9 @@
 #include <span>
 
 #include "skin/skin_entry.h"
+#include "skin/skin_regions.h"
 
 namespace k9 {
-
-inline constexpr int kNoRegion = 255;
 
 // The lowest index 0..last whose rectangle covers (px, py), or kNoRegion.
 // `last` beyond the table is cut to the table.

@@ -1,17 +1,16 @@
-// The main window's pointer state, page and lighting-preview state. The page
-// and the preview fields are read by the preview ticker thread, so they are
-// atomics; everything else belongs to the UI thread.
+// The main window's pointer state and page. The page is read by the preview
+// ticker thread, so it is atomic; everything else belongs to the UI thread.
 #pragma once
 
 #include <QPoint>
 #include <atomic>
 #include <cstdint>
 
+#include "pages/page_commands.h"
+#include "pages/preview_ticker.h"
 #include "ui/hit_test.h"
 
 namespace k9 {
-
-enum PageIndex : int { kMainPage = 0, kAdvancedPage = 1, kColorPage = 2 };
 
 struct InteractionState {
   std::atomic<int> currentPage{kMainPage};
@@ -24,17 +23,8 @@ struct InteractionState {
   bool buttonPressed = false;
   bool menuOpen = false;
   bool closeMenuOnPaint = false;
-  int menuField = 25;
+  int menuField = main_region::kFirstButtonField;
   QPoint popupAnchor;
-};
-
-struct PreviewState {
-  std::atomic<int> previewColor{0};
-  std::atomic<bool> previewDark{false};
-  std::atomic<bool> previewTickerRunning{false};
-  // The lighting mode of the last apply, mirrored here by the UI thread so
-  // that the ticker never reads the applied state while an apply writes it.
-  std::atomic<int> appliedLedMode{0};
 };
 
 }  // namespace k9

@@ -6,12 +6,18 @@
 #include <limits>
 #include <span>
 
+#include "pages/fire_time_slider.h"
 #include "profile/tables.h"
+#include "skin/skin_regions.h"
 #include "skin/qt/skin_image.h"
 
 namespace k9 {
 
 namespace {
+
+namespace m = main_region;
+namespace a = advanced_region;
+namespace c = color_region;
 
 QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -40,43 +46,46 @@ void PaintMainPage(QPainter& p, const Pictures& pics, const DriverRecords& r, co
   const Profile& profile = r.state.profile;
   PaintHover(p, pics, e, ui.mainHover, ui.buttonPressed, false);
   const int level = profile.dpiLevel;
-  if (level >= 0 && level < kDpiLevelCount) Copy(p, pics.down, e, 54 + level);
+  if (level >= 0 && level < kDpiLevelCount) Copy(p, pics.down, e, m::kFirstDpiSelector + level);
   for (int L = 0; L < kDpiLevelCount; ++L) {
     const int steps = profile.dpiSteps[static_cast<std::size_t>(L)];
     // A step read from an edited file may exceed the bar; the bar ends there.
     for (int j = 0; j <= steps && j < kDpiStepCount; ++j) {
-      const SkinEntry& cell = e[static_cast<std::size_t>(66 + 12 * L + j)];
+      const SkinEntry& cell = e[static_cast<std::size_t>(m::kFirstDpiStepCell + m::kDpiStepCellsPerLevel * L + j)];
       const QRect rect = ToQRect(cell);
       if (rect.isEmpty()) continue;
       p.fillRect(QRect(rect.x() + 1, rect.y() + 1, rect.width() - 2, rect.height() - 1),
                  QColor(kLevelColors[static_cast<std::size_t>(L)]));
     }
-    if (profile.dpiEnabled[static_cast<std::size_t>(L)]) Copy(p, pics.down, e, 46 + L);
+    if (profile.dpiEnabled[static_cast<std::size_t>(L)]) Copy(p, pics.down, e, m::kFirstDpiEnableBox + L);
   }
-  Copy(p, pics.down, e, profile.wheelStatus == 0 ? 41 : 42);
-  if (ui.mainHover >= 25 && ui.mainHover <= 31) Copy(p, pics.over, e, ui.mainHover + 90);
+  Copy(p, pics.down, e, profile.wheelStatus == 0 ? m::kWheelStandard : m::kWheelReverse);
+  if (ui.mainHover >= m::kFirstButtonField && ui.mainHover <= m::kLastButtonField) {
+    Copy(p, pics.over, e, ui.mainHover + m::kMousePictureOffset);
+  }
 }
 
 void PaintAdvancedPage(QPainter& p, const Pictures& pics, const DriverRecords& r, const InteractionState& ui) {
   const auto& e = r.layout.advancedEntries;
   const Profile& profile = r.state.profile;
-  PaintHover(p, pics, e, ui.advancedHover, ui.buttonPressed, ui.advancedHover == 30);
-  if (r.editor.recorder.recording) Copy(p, pics.down, e, 4);
-  if (profile.pointerSpeed < 10) Copy(p, pics.down, e, 8 + profile.pointerSpeed);
-  if (profile.wheelSpeed < 10) Copy(p, pics.down, e, 18 + profile.wheelSpeed);
-  const SkinEntry& slider = e[30];
-  if (slider.width > 0 && profile.fireTime > 0) {
-    // 64 bits: 300 times a width from an edited skin does not fit in 32.
-    const auto fire = static_cast<std::uint64_t>(std::min(profile.fireTime, kMaxFireTime));
-    const auto width = static_cast<std::int32_t>(fire * static_cast<std::uint64_t>(slider.width) / 300u);
+  PaintHover(p, pics, e, ui.advancedHover, ui.buttonPressed, ui.advancedHover == a::kFireTimeSlider);
+  if (r.editor.recorder.recording) Copy(p, pics.down, e, a::kRecord);
+  if (a::kFirstPointerSpeed + profile.pointerSpeed <= a::kLastPointerSpeed) {
+    Copy(p, pics.down, e, a::kFirstPointerSpeed + profile.pointerSpeed);
+  }
+  if (a::kFirstWheelSpeed + profile.wheelSpeed <= a::kLastWheelSpeed) {
+    Copy(p, pics.down, e, a::kFirstWheelSpeed + profile.wheelSpeed);
+  }
+  const SkinEntry& slider = e[a::kFireTimeSlider];
+  if (const std::int32_t width = FireTimeFillWidth(slider, profile.fireTime); width > 0) {
     CopySkinRect(p, pics.down, ToQRect(SkinEntry{slider.x, slider.y, width, slider.height, {}}));
   }
-  if (profile.reportRate < kReportRateCount) Copy(p, pics.down, e, 34 + profile.reportRate);
-  if (profile.macroMode != 0) Copy(p, pics.down, e, 7);
+  if (profile.reportRate < kReportRateCount) Copy(p, pics.down, e, a::kFirstReportRate + profile.reportRate);
+  if (profile.macroMode != 0) Copy(p, pics.down, e, a::kMacroMode);
   const int selected = r.macros.selectedMacro;
   if (selected >= 0 && selected < kMacroSlotCount &&
       r.macros.user[static_cast<std::size_t>(selected)].repeatEnabled() == 1) {
-    Copy(p, pics.down, e, 6);
+    Copy(p, pics.down, e, a::kRepeat);
   }
 }
 
@@ -84,15 +93,15 @@ void PaintColorPage(QPainter& p, const Pictures& pics, const DriverRecords& r, c
                     const PreviewState& preview, PictureCache& cache) {
   const auto& e = r.layout.colorEntries;
   PaintHover(p, pics, e, ui.colorHover, ui.buttonPressed, false);
-  if (r.state.profile.ledMode < kLedModeCount) Copy(p, pics.down, e, r.state.profile.ledMode);
+  if (r.state.profile.ledMode < kLedModeCount) Copy(p, pics.down, e, c::kFirstLedMode + r.state.profile.ledMode);
   if (preview.previewDark) {
-    Copy(p, cache.Get(r.skinsDirectory, kPreviewGrayPicture), e, 11);
+    Copy(p, cache.Get(r.skinsDirectory, kPreviewGrayPicture), e, c::kPreview);
     return;
   }
   switch (preview.previewColor.load()) {
-    case 0: Copy(p, cache.Get(r.skinsDirectory, kPreviewBluePicture), e, 11); break;
-    case 2: Copy(p, pics.over, e, 11); break;
-    case 3: Copy(p, pics.down, e, 11); break;
+    case 0: Copy(p, cache.Get(r.skinsDirectory, kPreviewBluePicture), e, c::kPreview); break;
+    case 2: Copy(p, pics.over, e, c::kPreview); break;
+    case 3: Copy(p, pics.down, e, c::kPreview); break;
     default: break;  // pink is the page itself
   }
 }
@@ -102,15 +111,18 @@ void PaintHeader(QPainter& p, const Pictures& pics, const DriverRecords& r, cons
   // Only profiles 1..5 have a button; profile 0 (no CurConfig stored) or an
   // edited number would otherwise press Apply, a tab or a language button.
   const int curConfig = r.state.curConfig;
-  const int profileButton = curConfig >= 1 && curConfig <= 5 ? curConfig + 3 : kNoRegion;
-  for (int i = 0; i < 20; ++i) {
+  const int profileButton =
+      curConfig >= m::kFirstProfile - m::kProfileOffset && curConfig <= m::kLastProfile - m::kProfileOffset
+          ? curConfig + m::kProfileOffset
+          : kNoRegion;
+  for (int i = 0; i < m::kHeaderCount; ++i) {
     if (i == profileButton) {
       Copy(p, pics.down, e, i);
     } else if (i == ui.mainHover) {
       Copy(p, ui.buttonPressed ? pics.down : pics.over, e, i);
     } else if (i == tab) {
       Copy(p, pics.down, e, i);
-    } else if ((i == 17 && r.language == 0) || (i == 18 && r.language == 1)) {
+    } else if ((i == m::kChineseButton && r.language == 0) || (i == m::kEnglishButton && r.language == 1)) {
       Copy(p, pics.down, e, i);
     }
   }
@@ -128,16 +140,17 @@ void DrawCentred(QPainter& p, const QFontMetrics& fm, const SkinEntry& entry, co
 
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr int kButtonFieldTextIndent = 5;
 
 QString AdvancedText(const DriverRecords& r, int j) {
   const bool english = IsEnglish(r.language);
   switch (j) {
-    case 4:
+    case a::kRecord:
       if (r.editor.recorder.recording) return english ? QStringLiteral("Stop") : QString::fromUtf8("停止");
       return english ? QStringLiteral("Record") : QString::fromUtf8("录制");
-    case 33: return QString::number(r.state.profile.fireTime) + QStringLiteral("ms");
-    case 43: return QString::fromUtf8("[↓]") + QString::number(r.editor.pressRowCount);
-    case 44: return QString::fromUtf8("[↑]") + QString::number(r.editor.releaseRowCount);
+    case a::kFireTimeReadout: return QString::number(r.state.profile.fireTime) + QStringLiteral("ms");
+    case a::kPressRowCount: return QString::fromUtf8("[↓]") + QString::number(r.editor.pressRowCount);
+    case a::kReleaseRowCount: return QString::fromUtf8("[↑]") + QString::number(r.editor.releaseRowCount);
     default: return Utf8(r.layout.advancedEntries[static_cast<std::size_t>(j)].text);
   }
 }
@@ -147,23 +160,23 @@ void PaintTexts(QPainter& p, const DriverRecords& r, const InteractionState& ui,
   const QFontMetrics fm(r.interfaceFont());
   const int count = kPageTextCounts[static_cast<std::size_t>(page)];
   for (int t = 0; t < count; ++t) {
-    if (page == kMainPage && t >= 25 && t <= 31) {
+    if (page == kMainPage && t >= m::kFirstButtonField && t <= m::kLastButtonField) {
       const SkinEntry& entry = r.layout.mainEntries[static_cast<std::size_t>(t)];
-      const QString text = ButtonFieldText(r, r.state.profile.buttonFunctions[static_cast<std::size_t>(t - 25)]);
-      DrawAt(p, fm, text, SaturatedOffset(entry.x, 5), CentredTextOrigin(entry, 0, fm.height()).y(),
+      const QString text = ButtonFieldText(r, r.state.profile.buttonFunctions[static_cast<std::size_t>(t - m::kFirstButtonField)]);
+      DrawAt(p, fm, text, SaturatedOffset(entry.x, kButtonFieldTextIndent), CentredTextOrigin(entry, 0, fm.height()).y(),
              ui.mainHover == t ? kRed : kWhite);
-    } else if (page == kMainPage || t < 20) {
+    } else if (page == kMainPage || t < m::kHeaderCount) {
       const SkinEntry& entry = r.layout.mainEntries[static_cast<std::size_t>(t)];
       DrawCentred(p, fm, entry, Utf8(entry.text), kWhite);
     } else if (page == kAdvancedPage) {
-      const int j = t - 20;
+      const int j = t - a::kTextOffset;
       DrawCentred(p, fm, r.layout.advancedEntries[static_cast<std::size_t>(j)], AdvancedText(r, j),
                   ui.advancedHover == j ? kRed : kWhite);
     } else {
-      const int j = t - 20;
+      const int j = t - c::kTextOffset;
       const SkinEntry& entry = r.layout.colorEntries[static_cast<std::size_t>(j)];
-      if (j == 9) {
-        DrawCentred(p, fm, entry, QString::number(ShownDpi(r)), ui.colorHover == 9 ? kRed : kWhite);
+      if (j == c::kDpiReadout) {
+        DrawCentred(p, fm, entry, QString::number(ShownDpi(r)), ui.colorHover == c::kDpiReadout ? kRed : kWhite);
       } else {
         DrawCentred(p, fm, entry, Utf8(entry.text), kWhite);
       }
@@ -202,7 +215,7 @@ int ShownDpi(const DriverRecords& records) {
 QImage ComposePage(const DriverRecords& r, const InteractionState& ui, const PreviewState& preview,
                    PictureCache& cache) {
   int page = ui.currentPage.load();
-  if (page < 0 || page > 2) page = kMainPage;
+  if (page < 0 || page >= kPageCount) page = kMainPage;
   const auto& names = kPagePictures[static_cast<std::size_t>(page)];
   const QImage& normal = cache.Get(r.skinsDirectory, names.normal);
   const QImage& over = cache.Get(r.skinsDirectory, names.over);

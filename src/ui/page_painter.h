@@ -29,8 +29,6 @@ inline constexpr const char* kPreviewBluePicture = "color_over_blue.jpg";
 
 inline constexpr std::array<QRgb, 4> kLevelColors = {qRgb(0, 0, 255), qRgb(255, 0, 255), qRgb(255, 0, 0),
                                                       qRgb(128, 0, 255)};
-inline constexpr std::array<int, 3> kPageTextCounts = {54, 72, 33};
-inline constexpr std::array<int, 3> kPageTabs = {9, 10, 11};
 
 // The main window's picture for the current page, maskWidth x maskHeight
 // (missing pictures leave black).

@@ -1,5 +1,5 @@
 // The reader and the worker as real threads on the virtual mouse.
-#include "actions/driver_core.h"
+#include "actions/driver_threads.h"
 
 #include <gtest/gtest.h>
 

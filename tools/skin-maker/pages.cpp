@@ -6,6 +6,8 @@
 
 #include "mouse.h"
 #include "skin/qt/skin_image.h"
+#include "profile/profile.h"
+#include "skin/skin_regions.h"
 
 namespace skinmaker {
 
@@ -13,6 +15,19 @@ namespace {
 
 using k9::SkinEntry;
 using k9::ToQRect;
+namespace m = k9::main_region;
+namespace a = k9::advanced_region;
+namespace c = k9::color_region;
+
+// The labels this skin gives titles, section lines or plain text.
+constexpr int kMainTitles[] = {m::kFirstPageLabel, m::kFirstPageLabel + 1, m::kFirstPageLabel + 2,
+                               m::kFirstPageLabel + 3, m::kFirstButtonLabel + 7, m::kFirstButtonLabel + 8};
+constexpr int kMainPlainLabels[] = {m::kFirstPageLabel + 4, m::kFirstGuideLabel, m::kFirstGuideLabel + 1,
+                                    m::kFirstGuideLabel + 2};
+constexpr int kAdvancedTitles[] = {a::kPointerSpeedTitle, a::kWheelSpeedTitle, a::kFirstLabel, 45, 46};
+constexpr int kAdvancedPlainLabels[] = {39, 40, 41, 42, a::kPressRowCount, a::kReleaseRowCount, 47, 48, 49, 50, 51};
+constexpr int kColorTitles[] = {5, 7};
+constexpr int kColorPlainLabels[] = {6, 8, 10, 12};
 
 QRect R(const SkinEntry& e) { return ToQRect(e); }
 
@@ -94,16 +109,16 @@ void DrawChrome(QPainter& p, const k9::SkinLayout& layout, State s) {
   }
   const auto& e = layout.mainEntries;
   DrawIcon(p, QRectF(20, 14, 30, 28), Icon::Emblem, Qt::white, 1.6);
-  DrawLabel(p, R(e[1]), s);
-  for (int i : {0, 2, 14, 15, 16}) DrawButton(p, R(e[i]), s);
-  DrawButton(p, R(e[3]), s, true);
-  for (int i = 4; i <= 8; ++i) DrawSegment(p, R(e[i]), s);
-  for (int i = 9; i <= 11; ++i) DrawTab(p, R(e[i]), s);
-  DrawSegment(p, R(e[17]), s);
-  DrawSegment(p, R(e[18]), s);
-  DrawIconButton(p, R(e[12]), s, Icon::Minimise);
-  DrawIconButton(p, R(e[13]), s, Icon::Close);
-  DrawIconButton(p, R(e[19]), s, Icon::Globe);
+  DrawLabel(p, R(e[m::kTitle]), s);
+  for (int i : {m::kSave, m::kHide, m::kImport, m::kExport, m::kReset}) DrawButton(p, R(e[static_cast<std::size_t>(i)]), s);
+  DrawButton(p, R(e[m::kApply]), s, true);
+  for (int i = m::kFirstProfile; i <= m::kLastProfile; ++i) DrawSegment(p, R(e[static_cast<std::size_t>(i)]), s);
+  for (int i : {m::kMainTab, m::kAdvancedTab, m::kColorTab}) DrawTab(p, R(e[static_cast<std::size_t>(i)]), s);
+  DrawSegment(p, R(e[m::kChineseButton]), s);
+  DrawSegment(p, R(e[m::kEnglishButton]), s);
+  DrawIconButton(p, R(e[m::kMinimise]), s, Icon::Minimise);
+  DrawIconButton(p, R(e[m::kClose]), s, Icon::Close);
+  DrawIconButton(p, R(e[m::kWebPage]), s, Icon::Globe);
 }
 
 void Title(QPainter& p, const SkinEntry& entry, State s) {
@@ -135,27 +150,32 @@ QImage DrawMainPage(const k9::SkinLayout& layout, State s) {
   DrawPanel(p, QRect(570, 62, 216, 272));
   DrawPanel(p, QRect(266, 338, 520, 196));
 
-  for (int i : {20, 21, 22, 23, 39, 40}) Title(p, e[static_cast<std::size_t>(i)], s);
-  for (int i : {24, 43, 44, 45}) DrawLabel(p, R(e[static_cast<std::size_t>(i)]), s);
-  for (int b = 0; b < 7; ++b) {
-    DrawLabel(p, R(e[32 + b]), s);
-    DrawField(p, R(e[25 + b]), s);
+  for (int i : kMainTitles) Title(p, e[static_cast<std::size_t>(i)], s);
+  for (int i : kMainPlainLabels) DrawLabel(p, R(e[static_cast<std::size_t>(i)]), s);
+  for (int b = 0; b < k9::kButtonCount; ++b) {
+    DrawLabel(p, R(e[static_cast<std::size_t>(m::kFirstButtonLabel + b)]), s);
+    DrawField(p, R(e[static_cast<std::size_t>(m::kFirstButtonField + b)]), s);
   }
-  DrawSegment(p, R(e[41]), s);
-  DrawSegment(p, R(e[42]), s);
-  for (int level = 0; level < 4; ++level) {
-    DrawLevelChip(p, R(e[58 + level]), s, kLevelColours[level]);
-    DrawCheckBox(p, R(e[46 + level]), s);
-    DrawLabel(p, R(e[50 + level]), s);
-    DrawRadio(p, R(e[54 + level]), s);
-    DrawTicks(p, R(e[62 + level]), s);
-    for (int step = 0; step < 12; ++step) DrawCell(p, R(e[66 + 12 * level + step]), s);
+  DrawSegment(p, R(e[m::kWheelStandard]), s);
+  DrawSegment(p, R(e[m::kWheelReverse]), s);
+  for (int level = 0; level < k9::kDpiLevelCount; ++level) {
+    const auto at = [&](int first) { return R(e[static_cast<std::size_t>(first + level)]); };
+    DrawLevelChip(p, at(m::kFirstDpiLevelMark), s, kLevelColours[level]);
+    DrawCheckBox(p, at(m::kFirstDpiEnableBox), s);
+    DrawLabel(p, at(m::kFirstDpiLevelLabel), s);
+    DrawRadio(p, at(m::kFirstDpiSelector), s);
+    DrawTicks(p, at(m::kFirstDpiScale), s);
+    for (int step = 0; step < m::kDpiStepCellsPerLevel; ++step) {
+      DrawCell(p, R(e[static_cast<std::size_t>(m::kFirstDpiStepCell + m::kDpiStepCellsPerLevel * level + step)]), s);
+    }
   }
   // The mouse picture: its panel lights up, then its buttons.
-  const QRect mouseArea = R(e[114]);
+  const QRect mouseArea = R(e[m::kMouseArea]);
   if (s != State::Normal) DrawGlow(p, QRectF(mouseArea).adjusted(20, 40, -20, -40), palette::kAccent, s == State::Over ? 0.25 : 0.45);
   DrawMouse(p, kMainMouse, QColor());
-  for (int b = 0; b < 7; ++b) DrawMouseButtonHighlight(p, kMainMouse, b, s, R(e[115 + b]));
+  for (int b = 0; b < k9::kButtonCount; ++b) {
+    DrawMouseButtonHighlight(p, kMainMouse, b, s, R(e[static_cast<std::size_t>(m::kFirstMousePicture + b)]));
+  }
   Finish(p);
   return image;
 }
@@ -164,19 +184,21 @@ QImage DrawAdvancedPage(const k9::SkinLayout& layout, State s) {
   QImage image = NewPicture();
   QPainter p(&image);
   DrawChrome(p, layout, s);
-  const auto& a = layout.advancedEntries;
+  const auto& e = layout.advancedEntries;
   DrawPanel(p, QRect(16, 62, 384, 472));
   DrawPanel(p, QRect(408, 62, 378, 472));
 
   for (const auto& rect : {layout.macroListRect, layout.eventListRect, layout.macroNameBoxRect, layout.repeatCountBoxRect}) {
     DrawInset(p, QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
   }
-  for (int i : {28, 29, 38, 45, 46}) Title(p, a[static_cast<std::size_t>(i)], s);
-  for (int i : {39, 40, 41, 42, 43, 44, 47, 48, 49, 50, 51}) DrawLabel(p, R(a[static_cast<std::size_t>(i)]), s);
-  for (int i = 0; i <= 4; ++i) DrawButton(p, R(a[i]), s);
+  for (int i : kAdvancedTitles) Title(p, e[static_cast<std::size_t>(i)], s);
+  for (int i : kAdvancedPlainLabels) DrawLabel(p, R(e[static_cast<std::size_t>(i)]), s);
+  for (int i : {a::kImportMacroFile, a::kExportMacroFile, a::kAddMacro, a::kDeleteMacro, a::kRecord}) {
+    DrawButton(p, R(e[static_cast<std::size_t>(i)]), s);
+  }
   {
     // The record lamp: dim at rest, lit while recording.
-    const QRect r = R(a[4]);
+    const QRect r = R(e[a::kRecord]);
     const QPointF c(r.left() + 13, r.center().y() + 0.5);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -186,15 +208,15 @@ QImage DrawAdvancedPage(const k9::SkinLayout& layout, State s) {
     p.drawEllipse(c, 3.5, 3.5);
     p.restore();
   }
-  DrawButton(p, R(a[5]), s);
-  DrawToggle(p, R(a[6]), s);
-  DrawToggle(p, R(a[7]), s);
-  for (int i = 8; i <= 27; ++i) DrawSegment(p, R(a[i]), s);
-  DrawSlider(p, R(a[30]), s);
-  DrawButton(p, R(a[31]), s);
-  DrawButton(p, R(a[32]), s);
-  DrawReadout(p, R(a[33]), s);
-  for (int i = 34; i <= 37; ++i) DrawSegment(p, R(a[i]), s);
+  DrawButton(p, R(e[a::kSetRepeat]), s);
+  DrawToggle(p, R(e[a::kRepeat]), s);
+  DrawToggle(p, R(e[a::kMacroMode]), s);
+  for (int i = a::kFirstPointerSpeed; i <= a::kLastWheelSpeed; ++i) DrawSegment(p, R(e[static_cast<std::size_t>(i)]), s);
+  DrawSlider(p, R(e[a::kFireTimeSlider]), s);
+  DrawButton(p, R(e[a::kFireTimeUp]), s);
+  DrawButton(p, R(e[a::kFireTimeDown]), s);
+  DrawReadout(p, R(e[a::kFireTimeReadout]), s);
+  for (int i = a::kFirstReportRate; i <= a::kLastReportRate; ++i) DrawSegment(p, R(e[static_cast<std::size_t>(i)]), s);
   Finish(p);
   return image;
 }
@@ -203,23 +225,23 @@ QImage DrawColorPage(const k9::SkinLayout& layout, State s, const QColor& lit) {
   QImage image = NewPicture();
   QPainter p(&image);
   DrawChrome(p, layout, s);
-  const auto& c = layout.colorEntries;
+  const auto& e = layout.colorEntries;
   DrawPanel(p, QRect(24, 62, 312, 472));
   DrawPanel(p, QRect(344, 62, 442, 472));
-  for (int i : {5, 7}) Title(p, c[static_cast<std::size_t>(i)], s);
+  for (int i : kColorTitles) Title(p, e[static_cast<std::size_t>(i)], s);
   const Icon icons[4] = {Icon::Wave, Icon::FastWave, Icon::Steady, Icon::Off};
-  for (int mode = 0; mode < 4; ++mode) {
-    const QRect r = R(c[static_cast<std::size_t>(mode)]);
+  for (int mode = 0; mode < k9::kLedModeCount; ++mode) {
+    const QRect r = R(e[static_cast<std::size_t>(c::kFirstLedMode + mode)]);
     DrawButton(p, r, s);
     const QColor iconColour = s == State::Normal ? palette::kIcon : (s == State::Over ? palette::kAccent : QColor(Qt::white));
     DrawIcon(p, QRectF(r.left() + 16, r.center().y() - 8, 34, 16), icons[mode], iconColour, 2.0);
   }
-  DrawReadout(p, R(c[4]), s);
-  for (int i : {6, 8, 10, 12}) DrawLabel(p, R(c[static_cast<std::size_t>(i)]), s);
-  DrawInset(p, R(c[9]).adjusted(2, 2, -2, -2));
-  DrawLabel(p, R(c[9]), s);
+  DrawReadout(p, R(e[c::kModeArea]), s);
+  for (int i : kColorPlainLabels) DrawLabel(p, R(e[static_cast<std::size_t>(i)]), s);
+  DrawInset(p, R(e[c::kDpiReadout]).adjusted(2, 2, -2, -2));
+  DrawLabel(p, R(e[c::kDpiReadout]), s);
   // The preview: the lit mouse centred in its area.
-  const QRect preview = R(c[11]);
+  const QRect preview = R(e[c::kPreview]);
   {
     p.save();
     p.setClipRect(preview);
@@ -296,10 +318,11 @@ QImage DrawWarning(const k9::SkinLayout& layout, State s) {
   DrawBackground(p, all);
   p.fillRect(QRect(0, 0, all.width(), 3), palette::kAccent);
   const auto& w = layout.warningEntries;
-  DrawIcon(p, QRectF(R(w[2]).left() + 4, R(w[2]).center().y() - 11, 24, 22), Icon::Warning, palette::kAccentHot, 1.8);
-  DrawButton(p, R(w[0]), s);
-  DrawButton(p, R(w[1]), s);
-  DrawLabel(p, R(w[2]), s);
+  const QRect message = R(w[k9::warning_region::kMessage]);
+  DrawIcon(p, QRectF(message.left() + 4, message.center().y() - 11, 24, 22), Icon::Warning, palette::kAccentHot, 1.8);
+  DrawButton(p, R(w[k9::warning_region::kConfirm]), s);
+  DrawButton(p, R(w[k9::warning_region::kCancel]), s);
+  DrawLabel(p, message, s);
   DrawFrame(p, kWarningSize, WindowOutline(kWarningSize, 12, 6));
   return image;
 }

@@ -6,12 +6,15 @@
 #include "pages.h"
 #include "skin/qt/skin_fonts.h"
 #include "skin/qt/skin_image.h"
+#include "skin/skin_regions.h"
 
 namespace skinmaker {
 
 namespace {
 
 using k9::SkinEntry;
+namespace mr = k9::main_region;
+namespace ar = k9::advanced_region;
 
 const QColor kWhite(255, 255, 255);
 const QColor kRed(255, 0, 0);
@@ -31,29 +34,41 @@ void FillCell(QPainter& p, const SkinEntry& e, const QColor& c) {
   p.fillRect(QRect(e.x + 1, e.y + 1, e.width - 2, e.height - 1), c);
 }
 
+void DrawHeaderTexts(QPainter& p, const k9::SkinLayout& layout) {
+  for (int t = 0; t < mr::kHeaderCount; ++t) {
+    const SkinEntry& entry = layout.mainEntries[static_cast<std::size_t>(t)];
+    Centred(p, k9::ToQRect(entry), Q(entry.text), kWhite);
+  }
+}
+
 QImage PreviewMain(const k9::SkinLayout& layout, const QFont& font) {
   QImage n = DrawMainPage(layout, State::Normal);
   const QImage o = DrawMainPage(layout, State::Over);
   const QImage d = DrawMainPage(layout, State::Down);
   const auto& e = layout.mainEntries;
   QPainter p(&n);
-  const int hover = 25;
+  const int hover = mr::kFirstButtonField;
   k9::CopySkinRect(p, o, e, hover);
-  k9::CopySkinRect(p, d, e, 54);
+  k9::CopySkinRect(p, d, e, mr::kFirstDpiSelector);
   const int steps[4] = {4, 6, 8, 10};
   for (int level = 0; level < 4; ++level) {
-    for (int j = 0; j <= steps[level]; ++j) FillCell(p, e[66 + 12 * level + j], kLevelColours[level]);
-    k9::CopySkinRect(p, d, e, 46 + level);
+    for (int j = 0; j <= steps[level]; ++j) {
+      FillCell(p, e[static_cast<std::size_t>(mr::kFirstDpiStepCell + mr::kDpiStepCellsPerLevel * level + j)],
+               kLevelColours[level]);
+    }
+    k9::CopySkinRect(p, d, e, mr::kFirstDpiEnableBox + level);
   }
-  k9::CopySkinRect(p, d, e, 41);
-  k9::CopySkinRect(p, o, e, hover + 90);
-  for (int i : {4, 9, font == k9::CreateEnglishFont() ? 18 : 17}) k9::CopySkinRect(p, d, e, i);
+  k9::CopySkinRect(p, d, e, mr::kWheelStandard);
+  k9::CopySkinRect(p, o, e, hover + mr::kMousePictureOffset);
+  for (int i : {mr::kFirstProfile, mr::kMainTab, font == k9::CreateEnglishFont() ? mr::kEnglishButton : mr::kChineseButton}) {
+    k9::CopySkinRect(p, d, e, i);
+  }
   p.setFont(font);
   const int functions[7] = {1, 2, 3, 5, 4, 16, 15};
-  for (int t = 0; t < 54; ++t) {
+  for (int t = 0; t < mr::kTextCount; ++t) {
     const SkinEntry& entry = e[static_cast<std::size_t>(t)];
-    if (t >= 25 && t <= 31) {
-      const QString name = Q(layout.functionNames[static_cast<std::size_t>(functions[t - 25])]);
+    if (t >= mr::kFirstButtonField && t <= mr::kLastButtonField) {
+      const QString name = Q(layout.functionNames[static_cast<std::size_t>(functions[t - mr::kFirstButtonField])]);
       const QFontMetrics m(p.font());
       p.setPen(t == hover ? kRed : kWhite);
       p.drawText(QPoint(entry.x + 5, entry.y + (entry.height - m.height()) / 2 + m.ascent()), name);
@@ -70,23 +85,22 @@ QImage PreviewAdvanced(const k9::SkinLayout& layout) {
   const QImage d = DrawAdvancedPage(layout, State::Down);
   const auto& a = layout.advancedEntries;
   QPainter p(&n);
-  const int hover = 4;
+  const int hover = ar::kRecord;
   k9::CopySkinRect(p, o, a, hover);
-  k9::CopySkinRect(p, d, a, 8 + 4);
-  k9::CopySkinRect(p, d, a, 18 + 2);
-  const SkinEntry& slider = a[30];
+  k9::CopySkinRect(p, d, a, ar::kFirstPointerSpeed + 4);
+  k9::CopySkinRect(p, d, a, ar::kFirstWheelSpeed + 2);
+  const SkinEntry& slider = a[ar::kFireTimeSlider];
   k9::CopySkinRect(p, d, QRect(slider.x, slider.y, static_cast<int>(50u * static_cast<unsigned>(slider.width) / 300u), slider.height));
-  k9::CopySkinRect(p, d, a, 34 + 2);
-  k9::CopySkinRect(p, d, a, 6);
-  for (int i : {4, 10}) k9::CopySkinRect(p, d, layout.mainEntries, i);
-  k9::CopySkinRect(p, d, layout.mainEntries, 18);
+  k9::CopySkinRect(p, d, a, ar::kFirstReportRate + 2);
+  k9::CopySkinRect(p, d, a, ar::kRepeat);
+  for (int i : {mr::kFirstProfile, mr::kAdvancedTab, mr::kEnglishButton}) k9::CopySkinRect(p, d, layout.mainEntries, i);
   p.setFont(k9::CreateEnglishFont());
-  for (int t = 0; t < 20; ++t) Centred(p, k9::ToQRect(layout.mainEntries[t]), Q(layout.mainEntries[t].text), kWhite);
-  for (int j = 0; j < 52; ++j) {
+  DrawHeaderTexts(p, layout);
+  for (int j = 0; j < k9::kAdvancedEntryCount; ++j) {
     QString text = Q(a[static_cast<std::size_t>(j)].text);
-    if (j == 33) text = QStringLiteral("50ms");
-    if (j == 43) text = QString::fromUtf8("[↓]4");
-    if (j == 44) text = QString::fromUtf8("[↑]4");
+    if (j == ar::kFireTimeReadout) text = QStringLiteral("50ms");
+    if (j == ar::kPressRowCount) text = QString::fromUtf8("[↓]4");
+    if (j == ar::kReleaseRowCount) text = QString::fromUtf8("[↑]4");
     Centred(p, k9::ToQRect(a[static_cast<std::size_t>(j)]), text, j == hover ? kRed : kWhite);
   }
   // What the four controls show, roughly, so the page reads as it will.
@@ -114,12 +128,12 @@ QImage PreviewColor(const k9::SkinLayout& layout) {
   const QImage d = DrawColorPage(layout, State::Down, lighting::kPurple);
   const auto& c = layout.colorEntries;
   QPainter p(&n);
-  k9::CopySkinRect(p, d, c, 0);
-  for (int i : {4, 11, 18}) k9::CopySkinRect(p, d, layout.mainEntries, i);
+  k9::CopySkinRect(p, d, c, k9::color_region::kFirstLedMode);
+  for (int i : {mr::kFirstProfile, mr::kColorTab, mr::kEnglishButton}) k9::CopySkinRect(p, d, layout.mainEntries, i);
   p.setFont(k9::CreateEnglishFont());
-  for (int t = 0; t < 20; ++t) Centred(p, k9::ToQRect(layout.mainEntries[t]), Q(layout.mainEntries[t].text), kWhite);
-  for (int j = 0; j < 13; ++j) {
-    const QString text = j == 9 ? QStringLiteral("1000") : Q(c[static_cast<std::size_t>(j)].text);
+  DrawHeaderTexts(p, layout);
+  for (int j = 0; j < k9::kColorEntryCount; ++j) {
+    const QString text = j == k9::color_region::kDpiReadout ? QStringLiteral("1000") : Q(c[static_cast<std::size_t>(j)].text);
     Centred(p, k9::ToQRect(c[static_cast<std::size_t>(j)]), text, kWhite);
   }
   return n;
@@ -144,7 +158,7 @@ QImage PreviewWarning(const k9::SkinLayout& layout) {
   QImage n = DrawWarning(layout, State::Normal);
   const QImage o = DrawWarning(layout, State::Over);
   QPainter p(&n);
-  k9::CopySkinRect(p, o, layout.warningEntries, 0);
+  k9::CopySkinRect(p, o, layout.warningEntries, k9::warning_region::kConfirm);
   p.setFont(k9::CreateEnglishFont());
   for (const auto& entry : layout.warningEntries) Centred(p, k9::ToQRect(entry), Q(entry.text), kRed);
   return n;

@@ -22,6 +22,10 @@
 namespace k9::test {
 namespace {
 
+namespace m = main_region;
+namespace a = advanced_region;
+namespace c = color_region;
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(h.Start()); }
@@ -31,8 +35,7 @@ class MainWindowTest : public ::testing::Test {
   const SkinEntry& Color(int i) { return h.records().layout.colorEntries.at(static_cast<std::size_t>(i)); }
 
   void GoToPage(int page) {
-    static constexpr std::array<int, 3> kTabs = {9, 10, 11};
-    h.ClickMain(kTabs[static_cast<std::size_t>(page)]);
+    h.ClickMain(kPageTabs.at(static_cast<std::size_t>(page)));
     ASSERT_EQ(h.window().interaction().currentPage.load(), page);
   }
 
@@ -136,7 +139,7 @@ TEST_F(MainWindowTest, DpiBarsFillStepZeroThroughTheCurrentStep) {
 
 TEST_F(MainWindowTest, FireTimeSliderFillFollowsTheValue) {
   GoToPage(kAdvancedPage);
-  const SkinEntry& slider = Advanced(30);
+  const SkinEntry& slider = Advanced(a::kFireTimeSlider);
   const QImage n = h.Skin("advanced_normal.jpg"), d = h.Skin("advanced_down.jpg");
   for (int fire : {0, 150, 300}) {
     SCOPED_TRACE(fire);
@@ -197,7 +200,7 @@ TEST_F(MainWindowTest, PageRegionsEditTheProfileOnly) {
 
 TEST_F(MainWindowTest, SliderMapsTheClickedColumn) {
   GoToPage(kAdvancedPage);
-  const SkinEntry& s = Advanced(30);
+  const SkinEntry& s = Advanced(a::kFireTimeSlider);
   h.Click(QPoint(s.x, s.y + 1));
   EXPECT_EQ(h.profile().fireTime, 0);
   h.Click(QPoint(s.x + s.width - 1, s.y + 1));
@@ -233,17 +236,17 @@ TEST_F(MainWindowTest, HeaderCommandsRunOnTheRegionTheButtonComesUpOn) {
 
 TEST_F(MainWindowTest, ProfileButtonsLoadAndApplySendsAndSaves) {
   WriteIniInt(h.configPath(), "Config2", "FIRE_TIME", 123);
-  h.ClickMain(5);
+  h.ClickMain(m::kFirstProfile + 1);
   EXPECT_EQ(h.records().state.curConfig, 2);
   EXPECT_EQ(h.profile().fireTime, 123);
   const std::size_t reports = h.ReportCount();
-  h.ClickMain(3);
+  h.ClickMain(m::kApply);
   EXPECT_GT(h.ReportCount(), reports);
   EXPECT_EQ(ReadCurConfig(h.configPath()), 2);
 
   h.profile().fireTime = 77;
   const std::size_t afterApply = h.ReportCount();
-  h.ClickMain(0);  // Save: stored, not sent
+  h.ClickMain(m::kSave);  // Save: stored, not sent
   EXPECT_EQ(ReadIniInt(h.configPath(), "Config2", "FIRE_TIME", 16), 77);
   EXPECT_EQ(h.ReportCount(), afterApply);
 }
@@ -251,7 +254,7 @@ TEST_F(MainWindowTest, ProfileButtonsLoadAndApplySendsAndSaves) {
 TEST_F(MainWindowTest, HideKeepsTheAppliedProfileWithTheCurrentLevel) {
   h.profile().fireTime = 250;  // not applied: dropped
   h.profile().dpiLevel = 1;
-  h.ClickMain(2);
+  h.ClickMain(m::kHide);
   EXPECT_FALSE(h.window().isVisible());
   EXPECT_TRUE(h.app().trayIconPresent());
   EXPECT_NE(h.profile().fireTime, 250);
@@ -260,12 +263,12 @@ TEST_F(MainWindowTest, HideKeepsTheAppliedProfileWithTheCurrentLevel) {
 }
 
 TEST_F(MainWindowTest, CloseHidesMinimiseMinimisesAndTheTrayShowsAgain) {
-  h.ClickMain(12);
+  h.ClickMain(m::kMinimise);
   EXPECT_TRUE(h.window().isMinimized());
   EXPECT_TRUE(h.window().isVisible());
   h.app().OnTrayCommand(kShowWindowEnglish);
   EXPECT_FALSE(h.window().isMinimized());
-  h.ClickMain(13);
+  h.ClickMain(m::kClose);
   EXPECT_FALSE(h.window().isVisible());
   h.app().OnTrayCommand(kShowWindowEnglish);
   EXPECT_TRUE(h.window().isVisible());
@@ -278,29 +281,29 @@ TEST_F(MainWindowTest, ExportAndImportGoThroughTheFileDialog) {
   const auto exported = h.programDirectory() / "mine.ini";
   h.profile().fireTime = 222;
   h.fileAnswers.push_back(std::nullopt);  // cancelled: nothing written
-  h.ClickMain(15);
+  h.ClickMain(m::kExport);
   EXPECT_FALSE(std::filesystem::exists(exported));
   h.fileAnswers.push_back(exported);
-  h.ClickMain(15);
+  h.ClickMain(m::kExport);
   EXPECT_EQ(ReadIniInt(exported, "Config7", "FIRE_TIME", 16), 222);
 
   h.profile().fireTime = 5;
   h.fileAnswers.push_back(std::nullopt);
-  h.ClickMain(14);
+  h.ClickMain(m::kImport);
   EXPECT_EQ(h.profile().fireTime, 5);
   h.fileAnswers.push_back(exported);
-  h.ClickMain(14);
+  h.ClickMain(m::kImport);
   EXPECT_EQ(h.profile().fireTime, 222);
 }
 
 TEST_F(MainWindowTest, LanguageButtonsSwitchAtOnce) {
-  h.ClickMain(17);
+  h.ClickMain(m::kChineseButton);
   EXPECT_EQ(h.records().language, kChinese);
   EXPECT_EQ(h.window().windowTitle(), QString::fromUtf8("VELTRIX K9宏编程专业电竞鼠标"));
   EXPECT_EQ(ReadLanguage(h.configPath()), kChinese);
   EXPECT_EQ(h.records().layout.functionNames[14], "回报率切换");
   EXPECT_EQ(h.records().macroFilePath.filename(), "Macro_CN.dat");
-  h.ClickMain(18);
+  h.ClickMain(m::kEnglishButton);
   EXPECT_EQ(h.records().language, kEnglish);
   EXPECT_EQ(h.window().windowTitle(), QStringLiteral("VELTRIX K9 MACRO Gaming Mouse"));
   EXPECT_EQ(ReadIniString(h.configPath(), "Init", "VER_SEL", 5), "1");
@@ -308,7 +311,7 @@ TEST_F(MainWindowTest, LanguageButtonsSwitchAtOnce) {
 }
 
 TEST_F(MainWindowTest, WebPageOpensTheShippedUserGuide) {
-  h.ClickMain(19);
+  h.ClickMain(m::kWebPage);
   ASSERT_EQ(h.openedDocuments.size(), 1u);
   EXPECT_EQ(h.openedDocuments[0], h.programDirectory() / "docs" / "user-guide.html");
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(K9_PROGRAM_DIR) / "docs" / "user-guide.html"));
@@ -318,11 +321,11 @@ TEST_F(MainWindowTest, DragStartsOnlyFromGaps) {
   QSignalSpy drags(&h.window(), &CZEL_RAdezeDlg::dragStarted);
   h.Click(QPoint(2, 300));  // a gap
   EXPECT_EQ(drags.count(), 1);
-  h.ClickMain(20);  // a label
+  h.ClickMain(m::kFirstPageLabel);  // a label
   EXPECT_EQ(drags.count(), 1);
   GoToPage(kAdvancedPage);
-  h.ClickAdvanced(28);  // no command, hit-tested
-  h.ClickAdvanced(33);
+  h.ClickAdvanced(a::kPointerSpeedTitle);  // no command, hit-tested
+  h.ClickAdvanced(a::kFireTimeReadout);
   EXPECT_EQ(drags.count(), 1);
   h.Click(QPoint(2, 300));
   EXPECT_EQ(drags.count(), 2);
@@ -439,12 +442,12 @@ TEST_F(MainWindowTest, LightingPreviewFollowsTheAppliedModeNotTheClickedOne) {
   GoToPage(kColorPage);
   EXPECT_TRUE(h.window().preview().previewTickerRunning);
   ASSERT_TRUE(WaitUntil([&] { return h.window().preview().previewDark.load(); }, 1000));
-  const SkinEntry& area = Color(11);
+  const SkinEntry& area = Color(c::kPreview);
   const QPoint inside(area.x + area.width / 2, area.y + 4);
   const QImage gray = h.Skin("color_normal_gray.jpg");
   EXPECT_EQ(h.window().ComposeCurrentPage().pixel(inside), gray.pixel(inside));
 
-  h.ClickColor(2);  // steady, not applied yet: the preview stays dark
+  h.ClickColor(c::kFirstLedMode + 2);  // steady, not applied yet: the preview stays dark
   EXPECT_EQ(h.profile().ledMode, 2);
   EXPECT_TRUE(h.window().preview().previewDark);
   GoToPage(kMainPage);
@@ -456,7 +459,7 @@ TEST_F(MainWindowTest, ResetRestoresFactoryProfilesAndMacrosAndApplies) {
   h.profile().fireTime = 299;
   h.records().macros.macroCount = 0;
   const std::size_t reports = h.ReportCount();
-  h.ClickMain(16);
+  h.ClickMain(m::kReset);
   EXPECT_GT(h.ReportCount(), reports);
   EXPECT_NE(h.profile().fireTime, 299);
   EXPECT_GT(h.records().macros.macroCount, 0);

@@ -6,12 +6,13 @@
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
 #include "popups/menu_dlg.h"
 #include "popups/menu_state.h"
+#include "pages/page_commands.h"
+#include "pages/preview_ticker.h"
+#include "ports/clock.h"
 #include "ui/driver_records.h"
 #include "ui/interaction_state.h"
 #include "ui/main_window_host.h"
@@ -63,14 +64,14 @@ class CZEL_RAdezeDlg : public QWidget {
   void InvalidateAll();
   void InvalidatePage();
   void StartDrag();
-  void MainPageCommand(int region);
-  void HeaderCommand(int region);
-  void AdvancedPageCommand(int region, int x);
+  PageHovers Hovers() const;
+  // Every command of every page runs here; `pos` is the pointer's position.
+  void RunCommand(const PageCommand& command, QPoint pos);
+  void ShowPage(int page);
   void EnterAdvancedPage();
   void LeaveAdvancedPage();
   void StartPreviewTicker();
   void RunPreviewTicker(std::stop_token stop);
-  bool TickerWait(std::stop_token stop, int milliseconds);
   void OpenFunctionMenu(int field);
   void CloseFunctionMenu();
 
@@ -84,8 +85,7 @@ class CZEL_RAdezeDlg : public QWidget {
   QRegion m_pageRepaintRegion;
   QPointer<CMenuDlg> m_functionMenu;
 
-  std::mutex m_tickerMutex;
-  std::condition_variable_any m_tickerWake;
+  SteadyClock m_clock;
   std::jthread m_ticker;
 };
 

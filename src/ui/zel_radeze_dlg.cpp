@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "ui/zel_radeze_dlg.h"
 
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -12,6 +12,9 @@
 
 #include "config/profile_store.h"
 #include "macros/macro_file.h"
+#include "pages/fire_time_slider.h"
+#include "pages/function_menu_rules.h"
+#include "pages/hide_profile.h"
 #include "popups/warning_dlg.h"
 #include "popups/window_shape_qt.h"
 #include "profile/profile_edit.h"
@@ -20,16 +23,9 @@
 
 namespace k9 {
 
-namespace {
-
-constexpr int kLastMainRegionOnMainPage = 114;
-constexpr int kLastHeaderRegion = 19;
-constexpr int kLastColorRegion = 4;
-constexpr int kLastAdvancedRegion = 37;
-
-bool IsButtonField(int region) { return region >= 25 && region <= 31; }
-
-}  // namespace
+namespace m = main_region;
+namespace a = advanced_region;
+namespace c = color_region;
 
 CZEL_RAdezeDlg::CZEL_RAdezeDlg(DriverRecords& records, MainWindowHost& host)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint),
@@ -44,7 +40,6 @@ CZEL_RAdezeDlg::CZEL_RAdezeDlg(DriverRecords& records, MainWindowHost& host)
 
 CZEL_RAdezeDlg::~CZEL_RAdezeDlg() {
   m_ticker.request_stop();
-  m_tickerWake.notify_all();
   if (m_ticker.joinable()) m_ticker.join();
   CloseFunctionMenu();
 }
@@ -87,10 +82,10 @@ void CZEL_RAdezeDlg::InvalidatePage() {
 void CZEL_RAdezeDlg::OnPointerMove(QPoint pos) {
   const auto& layout = m_records.layout;
   m_ui.mainHover = HitTest(layout.mainEntries,
-                           m_ui.currentPage == kMainPage ? kLastMainRegionOnMainPage : kLastHeaderRegion, pos.x(),
+                           m_ui.currentPage == kMainPage ? m::kLastHitTestedOnMainPage : m::kLastHeader, pos.x(),
                            pos.y());
-  m_ui.colorHover = HitTest(layout.colorEntries, kLastColorRegion, pos.x(), pos.y());
-  m_ui.advancedHover = HitTest(layout.advancedEntries, kLastAdvancedRegion, pos.x(), pos.y());
+  m_ui.colorHover = HitTest(layout.colorEntries, c::kLastHitTested, pos.x(), pos.y());
+  m_ui.advancedHover = HitTest(layout.advancedEntries, a::kLastHitTested, pos.x(), pos.y());
   const std::array<std::pair<int, int*>, 3> values = {{{m_ui.mainHover, &m_ui.lastMainHover},
                                                        {m_ui.colorHover, &m_ui.lastColorHover},
                                                        {m_ui.advancedHover, &m_ui.lastAdvancedHover}}};
@@ -107,62 +102,21 @@ void CZEL_RAdezeDlg::OnButtonDown(QPoint pos) {
     m_ui.buttonPressed = true;
     InvalidateAll();
   }
-  switch (m_ui.currentPage.load()) {
-    case kMainPage: {
-      if (m_ui.menuOpen) {
-        CloseFunctionMenu();
-        m_ui.menuOpen = false;
-      }
-      const int hover = m_ui.mainHover;
-      if (hover == 10) {
-        EnterAdvancedPage();
-      } else if (hover == 11) {
-        m_ui.currentPage = kColorPage;
-        StartPreviewTicker();
-        InvalidateAll();
-      } else if (IsButtonField(hover)) {
-        OpenFunctionMenu(hover);
-      } else if (hover == kNoRegion) {
-        StartDrag();
-      } else {
-        MainPageCommand(hover);
-      }
-      break;
-    }
-    case kAdvancedPage:
-      if (m_ui.mainHover == 9) {
-        m_ui.currentPage = kMainPage;
-        LeaveAdvancedPage();
-      } else if (m_ui.mainHover == 11) {
-        m_ui.currentPage = kColorPage;
-        StartPreviewTicker();
-        LeaveAdvancedPage();
-      } else {
-        AdvancedPageCommand(m_ui.advancedHover, pos.x());
-        if (m_ui.advancedHover == kNoRegion && m_ui.mainHover == kNoRegion) StartDrag();
-      }
-      break;
-    default:
-      if (m_ui.mainHover == 9) {
-        m_ui.currentPage = kMainPage;
-        InvalidateAll();
-      } else if (m_ui.mainHover == 10) {
-        EnterAdvancedPage();
-      } else if (m_ui.colorHover <= 3) {
-        SetLedMode(m_records.state.profile, m_ui.colorHover);
-        InvalidateAll();
-      } else if (m_ui.colorHover == kNoRegion && m_ui.mainHover == kNoRegion) {
-        StartDrag();
-      }
-      break;
+  if (m_ui.currentPage == kMainPage && m_ui.menuOpen) {
+    // Every click on the main page first closes an open function menu.
+    CloseFunctionMenu();
+    m_ui.menuOpen = false;
   }
+  RunCommand(ButtonDownCommand(m_ui.currentPage, Hovers()), pos);
 }
 
-void CZEL_RAdezeDlg::OnButtonUp(QPoint) {
+void CZEL_RAdezeDlg::OnButtonUp(QPoint pos) {
   m_ui.buttonPressed = false;
   InvalidateAll();
-  HeaderCommand(m_ui.mainHover);
+  RunCommand(ButtonUpCommand(m_ui.currentPage, Hovers()), pos);
 }
+
+PageHovers CZEL_RAdezeDlg::Hovers() const { return {m_ui.mainHover, m_ui.colorHover, m_ui.advancedHover}; }
 
 void CZEL_RAdezeDlg::mouseMoveEvent(QMouseEvent* event) { OnPointerMove(event->position().toPoint()); }
 
@@ -230,100 +184,97 @@ void CZEL_RAdezeDlg::StartDrag() {
 
 // ---- commands ------------------------------------------------------------
 
-void CZEL_RAdezeDlg::MainPageCommand(int region) {
-  Profile& profile = m_records.state.profile;
-  if (region == 41 || region == 42) {
-    SetWheelStatus(profile, region - 41);
-  } else if (region >= 46 && region <= 49) {
-    ToggleDpiLevelEnabled(profile, region - 46);
-  } else if (region >= 54 && region <= 57) {
-    SelectDpiLevel(profile, region - 54);
-  } else if (region >= 66 && region <= 113) {
-    SetDpiStep(profile, (region - 66) / 12, (region - 66) % 12);
-  } else {
-    return;
-  }
-  InvalidateAll();
-}
-
-void CZEL_RAdezeDlg::HeaderCommand(int region) {
+void CZEL_RAdezeDlg::RunCommand(const PageCommand& command, QPoint pos) {
   DriverRecords& r = m_records;
   ProfileState& state = r.state;
-  switch (region) {
-    case 0:
-      SaveProfile(r.configPath, state.curConfig, state.profile);
-      InvalidateAll();
-      break;
-    case 2:
+  Profile& profile = state.profile;
+  using K = PageCommandKind;
+  switch (command.kind) {
+    case K::None: return;
+    case K::StartDrag: StartDrag(); return;
+    case K::Save: SaveProfile(r.configPath, state.curConfig, profile); break;
+    case K::Hide:
       m_ui.mainHover = kNoRegion;
-      SaveDpiLevel(r.configPath, kMirrorProfile, state.profile);
-      LoadProfile(r.configPath, kMirrorProfile, false, r.language, state.profile);
+      KeepAppliedProfile(r.configPath, state, r.language);
       m_host.HideToTray();
-      InvalidateAll();
       break;
-    case 3: m_host.ApplyProfileNow(); break;
-    case 4: case 5: case 6: case 7: case 8:
-      state.curConfig = region - 3;
-      LoadProfile(r.configPath, state.curConfig, false, r.language, state.profile);
-      InvalidateAll();
+    case K::Apply: m_host.ApplyProfileNow(); return;
+    case K::SelectProfile:
+      state.curConfig = command.index;
+      LoadProfile(r.configPath, state.curConfig, false, r.language, profile);
       break;
-    case 12:
+    case K::ShowPage: ShowPage(command.index); return;
+    case K::Minimise:
       m_ui.mainHover = kNoRegion;
       showMinimized();
-      break;
-    case 13:
+      return;
+    case K::Close:
       m_ui.mainHover = kNoRegion;
       m_host.HideToTray();
-      break;
-    case 14:
+      return;
+    case K::ImportProfile:
       if (const auto file = m_host.ChooseFile(FileDialogKind::OpenProfile)) {
-        ImportProfile(*file, state.profile);
-        InvalidateAll();
+        ImportProfile(*file, profile);
+        break;
       }
-      break;
-    case 15:
+      return;
+    case K::ExportProfile:
       if (const auto file = m_host.ChooseFile(FileDialogKind::SaveProfile)) {
-        ExportProfile(*file, state.profile);
-        InvalidateAll();
+        ExportProfile(*file, profile);
+        break;
       }
-      break;
-    case 16:
+      return;
+    case K::Reset:
       ResetAllProfiles(r.configPath, state, r.language);
       ResetUserMacros(r.macros, r.programDirectory, r.skinsDirectory, r.language, m_host.messages());
       m_host.ApplyProfileNow();
-      InvalidateAll();
       break;
-    case 17: m_host.SwitchToChinese(); break;
-    case 18: m_host.SwitchToEnglish(); break;
-    case 19: m_host.OpenUserGuide(); break;
-    default: break;
-  }
-}
-
-void CZEL_RAdezeDlg::AdvancedPageCommand(int region, int x) {
-  Profile& profile = m_records.state.profile;
-  const SkinEntry& slider = m_records.layout.advancedEntries[30];
-  if (region == 7) {
-    ToggleMacroMode(profile);
-  } else if (region >= 8 && region <= 17) {
-    SetPointerSpeed(profile, region - 8);
-  } else if (region >= 18 && region <= 27) {
-    SetWheelSpeed(profile, region - 18);
-  } else if (region == 30 && slider.width > 0) {
-    // The hit test admits only x inside the region, so this is 0..299.
-    const auto offset = static_cast<std::uint32_t>(std::max<std::int64_t>(0, std::int64_t{x} - slider.x));
-    SetFireTime(profile, static_cast<int>(offset * 300u / static_cast<std::uint32_t>(slider.width)));
-  } else if (region == 31) {
-    SetFireTime(profile, std::min(profile.fireTime + 1, kMaxFireTime));
-  } else if (region == 32) {
-    SetFireTime(profile, std::max(profile.fireTime - 1, 0));
-  } else if (region >= 34 && region <= 37) {
-    SetReportRate(profile, region - 34);
-  } else {
-    // The macro editor's regions 0..6 get their commands with the editor.
-    return;
+    case K::SwitchToChinese: m_host.SwitchToChinese(); return;
+    case K::SwitchToEnglish: m_host.SwitchToEnglish(); return;
+    case K::OpenWebPage: m_host.OpenUserGuide(); return;
+    case K::OpenFunctionMenu: OpenFunctionMenu(m::kFirstButtonField + command.index); return;
+    case K::SetWheelStatus: SetWheelStatus(profile, command.index); break;
+    case K::ToggleDpiLevelEnabled: ToggleDpiLevelEnabled(profile, command.index); break;
+    case K::SelectDpiLevel: SelectDpiLevel(profile, command.index); break;
+    case K::SetDpiStep: SetDpiStep(profile, command.index, command.step); break;
+    case K::ToggleMacroMode: ToggleMacroMode(profile); break;
+    case K::SetPointerSpeed: SetPointerSpeed(profile, command.index); break;
+    case K::SetWheelSpeed: SetWheelSpeed(profile, command.index); break;
+    case K::SetFireTimeFromSlider: {
+      int fireTime = 0;
+      if (!FireTimeAtColumn(r.layout.advancedEntries[a::kFireTimeSlider], pos.x(), fireTime)) return;
+      SetFireTime(profile, fireTime);
+      break;
+    }
+    case K::IncreaseFireTime: SetFireTime(profile, FireTimeStepped(profile.fireTime, +1)); break;
+    case K::DecreaseFireTime: SetFireTime(profile, FireTimeStepped(profile.fireTime, -1)); break;
+    case K::SetReportRate: SetReportRate(profile, command.index); break;
+    case K::SetLedMode: SetLedMode(profile, command.index); break;
+    // The macro editor's commands come with the editor.
+    case K::ImportMacroFile:
+    case K::ExportMacroFile:
+    case K::AddMacro:
+    case K::DeleteMacro:
+    case K::ToggleRecording:
+    case K::ApplyRepeatCount:
+    case K::ToggleRepeatEnabled: return;
   }
   InvalidateAll();
+}
+
+void CZEL_RAdezeDlg::ShowPage(int page) {
+  const int from = m_ui.currentPage;
+  if (page == kAdvancedPage) {
+    EnterAdvancedPage();
+    return;
+  }
+  m_ui.currentPage = page;
+  if (page == kColorPage) StartPreviewTicker();
+  if (from == kAdvancedPage) {
+    LeaveAdvancedPage();
+  } else {
+    InvalidateAll();
+  }
 }
 
 void CZEL_RAdezeDlg::EnterAdvancedPage() {
@@ -341,18 +292,13 @@ void CZEL_RAdezeDlg::CloseFunctionMenu() {
 }
 
 void CZEL_RAdezeDlg::OpenFunctionMenu(int field) {
+  if (field < m::kFirstButtonField || field > m::kLastButtonField) return;
   m_ui.menuField = field;
   const SkinEntry& entry = m_records.layout.mainEntries[static_cast<std::size_t>(field)];
   const QPoint topLeft = geometry().topLeft();
   m_ui.popupAnchor = QPoint(SaturatedOffset(topLeft.x(), entry.x),
                             SaturatedOffset(topLeft.y(), std::int64_t{entry.y} + entry.height));
-  bool otherLeftButton = false;
-  for (int b = 0; b < kButtonCount; ++b) {
-    if (25 + b != field && m_records.state.profile.buttonFunctions[static_cast<std::size_t>(b)] == kLeftButtonFunction) {
-      otherLeftButton = true;
-    }
-  }
-  if (!otherLeftButton) {
+  if (NeedsLeftButtonWarning(m_records.state.profile, field - m::kFirstButtonField)) {
     WarningDlg warning(this, m_records, m_ui.popupAnchor);
     emit warningShown(&warning);
     // The pressed look ends with the press that the modal window swallows.
@@ -363,7 +309,7 @@ void CZEL_RAdezeDlg::OpenFunctionMenu(int field) {
     if (answer == kWarningCancel || !isVisible()) return;
   }
   MenuHost host;
-  host.button = field - 25;
+  host.button = field - m::kFirstButtonField;
   host.closeOnPaintAndRepaint = [this] {
     m_ui.closeMenuOnPaint = true;
     repaint();
@@ -385,41 +331,13 @@ void CZEL_RAdezeDlg::StartPreviewTicker() {
   m_ticker = std::jthread([this](std::stop_token stop) { RunPreviewTicker(stop); });
 }
 
-bool CZEL_RAdezeDlg::TickerWait(std::stop_token stop, int milliseconds) {
-  std::unique_lock lock(m_tickerMutex);
-  return !m_tickerWake.wait_for(lock, stop, std::chrono::milliseconds(milliseconds), [] { return false; });
-}
-
 void CZEL_RAdezeDlg::RunPreviewTicker(std::stop_token stop) {
   const Profile& profile = m_records.state.profile;
-  auto repaintLater = [this] { QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection); };
-  int lastLevel = profile.dpiLevel;
-  m_preview.previewColor = ValidDpiLevel(lastLevel);
-  while (m_ui.currentPage == kColorPage && !stop.stop_requested()) {
-    const int mode = m_preview.appliedLedMode;
-    const int level = profile.dpiLevel;
-    if (mode == 3) {
-      m_preview.previewDark = true;
-      m_preview.previewColor = ValidDpiLevel(level);
-    } else if (mode == 2) {
-      m_preview.previewDark = false;
-      m_preview.previewColor = ValidDpiLevel(level);
-    } else if (level != lastLevel) {
-      m_preview.previewColor = ValidDpiLevel(level);
-      m_preview.previewDark = false;
-      repaintLater();
-      if (!TickerWait(stop, 2000)) break;
-      lastLevel = level;
-    } else if (m_preview.previewDark) {
-      m_preview.previewDark = false;
-    } else {
-      m_preview.previewDark = true;
-      m_preview.previewColor = (m_preview.previewColor + 1) % 4;
-    }
-    repaintLater();
-    if (!TickerWait(stop, mode == 1 ? 800 : 1200)) break;
-  }
-  m_preview.previewTickerRunning = false;
+  const PreviewSources sources{
+      [this] { return m_ui.currentPage == kColorPage; },
+      [&profile] { return static_cast<int>(profile.dpiLevel); },
+      [this] { QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection); }};
+  k9::RunPreviewTicker(m_preview, sources, m_clock, stop);
 }
 
 }  // namespace k9
