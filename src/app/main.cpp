@@ -6,6 +6,7 @@
 
 #include "app/zel_radeze_app.h"
 #include "app/hid_trace.h"
+#include "app/program_directory_setup.h"
 #include "platform/desktop/message_box_sink.h"
 #include "platform/desktop/power_events.h"
 #include "platform/desktop/single_instance.h"
@@ -24,16 +25,20 @@ int main(int argc, char** argv) {
   k9::desktop::SingleInstance instance;
   if (!instance.Claim()) return 0;
 
-  const std::filesystem::path programDirectory =
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+  const k9::ProgramDirectoryChoice where =
+      k9::PrepareProgramDirectory(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
+  const std::filesystem::path& programDirectory = where.programDirectory;
   k9::platform::HidapiBackend hidapi;
   const std::unique_ptr<k9::TracingHidBackend> tracing = k9::MakeHidTraceFromEnvironment(hidapi);
   k9::HidBackend& backend = tracing ? static_cast<k9::HidBackend&>(*tracing) : hidapi;
   k9::desktop::X11SystemSettings system;
   k9::platform::DesktopProgramLauncher launcher;
   k9::desktop::MessageBoxSink messages;
+  // From the build tree the user installs the rule; installed, the package did.
   k9::AppPlatform platform{backend, system, launcher, messages, {}, {},
-                           "sudo " + k9::ShellQuote((programDirectory / "install-udev-rule.sh").string())};
+                           where.installedData ? std::string()
+                                               : "sudo " + k9::ShellQuote((programDirectory / "install-udev-rule.sh").string())};
+  platform.accessRuleInstalled = where.installedData.has_value();
   k9::CZEL_RAdezeApp app(programDirectory, platform);
 
   QObject::connect(&instance, &k9::desktop::SingleInstance::showRequested, &app, &k9::CZEL_RAdezeApp::ShowMainWindow);

@@ -55,7 +55,7 @@ ApplyPorts CZEL_RAdezeApp::applyPorts() { return ApplyPorts{m_reporter, m_platfo
 
 DiscoveryPorts CZEL_RAdezeApp::discoveryPorts() {
   return DiscoveryPorts{m_platform.backend, m_platform.messages, m_records.language, m_platform.accessFixCommand,
-                        &m_clock};
+                        &m_clock, m_platform.accessRuleInstalled};
 }
 
 bool CZEL_RAdezeApp::LoadSkin(bool withWarning) {

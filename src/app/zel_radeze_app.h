@@ -38,6 +38,7 @@ struct AppPlatform {
   std::function<std::optional<std::filesystem::path>(FileDialogKind)> chooseFile;
   std::function<void(const std::filesystem::path&)> openDocument;
   std::string accessFixCommand;
+  bool accessRuleInstalled = false;  // an installed package's udev rule is in place
 };
 
 std::string MousePrompt(UiLanguage language);

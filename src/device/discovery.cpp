@@ -86,20 +86,21 @@ bool SameDevicePath(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string OpenFailedMessage(UiLanguage language, HidError error, const std::string& fixCommand) {
+std::string OpenFailedMessage(UiLanguage language, HidError error, const std::string& fixCommand,
+                              bool accessRuleInstalled) {
   const OpenFailureText& t = OpenFailureTextOf(error);
   const bool english = IsEnglish(language);
   std::string text = english ? "The mouse was found, but this program may not open it: " : "已找到鼠标，但本程序无法打开它：";
   text += english ? t.englishReason : t.chineseReason;
   text += english ? ". Settings and macros cannot reach the mouse." : "。设置和宏无法发送到鼠标。";
-  const bool namesFix = t.accessFixHelps && !fixCommand.empty();
-  if (!t.accessFixHelps || namesFix) {
+  if (t.accessFixHelps && accessRuleInstalled) {
+    text += english ? "\n\nThe udev rule of the installed package gives you the mouse once it is plugged in again (or "
+                      "after you log in again): unplug the mouse, plug it in again, then start the driver again."
+                    : "\n\n已安装软件包的udev规则会在重新插入鼠标（或重新登录）后生效：请拔下并重新插入鼠标，然后重新启动驱动程序。";
+  } else if (!t.accessFixHelps || !fixCommand.empty()) {
     text += "\n\n";
     text += english ? t.englishAction : t.chineseAction;
-  }
-  if (namesFix) {
-    text += "\n";
-    text += fixCommand;
+    if (t.accessFixHelps) text += "\n" + fixCommand;
   }
   return text;
 }
@@ -172,7 +173,10 @@ bool DiscoverMouse(DeviceLink& link, const DiscoveryPorts& ports) {
                  : openFailed ? MouseProblem::OpenFailed
                               : MouseProblem::None;
   if (scan.tooLong) ports.messages.ShowMessage(ReportTooLongMessage(ports.language));
-  if (openFailed) ports.messages.ShowMessage(OpenFailedMessage(ports.language, scan.openError, ports.accessFixCommand));
+  if (openFailed) {
+    ports.messages.ShowMessage(
+        OpenFailedMessage(ports.language, scan.openError, ports.accessFixCommand, ports.accessRuleInstalled));
+  }
   link.deviceConnected = (scan.bothOpened || scan.lastMatched) && link.problem == MouseProblem::None;
   return link.deviceConnected;
 }

@@ -30,6 +30,9 @@ struct DiscoveryPorts {
   // in, udev may not yet have given its nodes to the user. Without a clock
   // a refused open is final at once.
   Clock* clock = nullptr;
+  // An installed package's udev rule is in place: access comes with plugging
+  // the mouse in again (or logging in again), not with a command.
+  bool accessRuleInstalled = false;
 };
 
 // How long a refused open is retried, and how often.
@@ -70,7 +73,8 @@ void OnDeviceChange(const DeviceChange& change, DeviceLink& link, const Discover
 
 // The texts of the two refusals, in the interface language: what failed and
 // what to do about it.
-std::string OpenFailedMessage(UiLanguage language, HidError error, const std::string& fixCommand);
+std::string OpenFailedMessage(UiLanguage language, HidError error, const std::string& fixCommand,
+                              bool accessRuleInstalled = false);
 std::string ReportTooLongMessage(UiLanguage language);
 
 }  // namespace k9

@@ -192,6 +192,17 @@ TEST(DiscoveryMessages, OpenFailureSaysWhatFailedAndWhatToDo) {
   EXPECT_NE(ReportTooLongMessage(kEnglish).find("256"), std::string::npos);
 }
 
+// Installed from the package, the rule is already there: replugging the
+// mouse applies it, and no command is named.
+TEST(DiscoveryMessages, InstalledRuleAsksForAReplug) {
+  for (UiLanguage language : {kEnglish, kChinese}) {
+    const std::string text = OpenFailedMessage(language, HidError::PermissionDenied, "sudo fix", true);
+    EXPECT_EQ(text.find("sudo fix"), std::string::npos);
+    EXPECT_NE(text.find(IsEnglish(language) ? "plug it in again" : "重新插入鼠标"), std::string::npos) << text;
+  }
+  EXPECT_NE(OpenFailedMessage(kEnglish, HidError::Busy, "", true).find("Close the program"), std::string::npos);
+}
+
 // Right after plugging in, udev may still be giving the nodes to the user: a
 // refused open is tried again for about a second, in one window for the
 // whole scan.

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "app/hid_trace.h"
+#include "app/program_directory_setup.h"
 #include "app/zel_radeze_app.h"
 #include "sim/panel/script_runner.h"
 #include "sim/panel/sim_log.h"
@@ -61,7 +62,9 @@ int main(int argc, char** argv) {
     script = k9::sim::ParseScript(file.readAll().toStdString());
   }
   const std::filesystem::path programDirectory =
-      (parser.isSet(dirOption) ? parser.value(dirOption) : QCoreApplication::applicationDirPath()).toStdString();
+      parser.isSet(dirOption)
+          ? std::filesystem::path(parser.value(dirOption).toStdString())
+          : k9::PrepareProgramDirectory(QCoreApplication::applicationDirPath().toStdString()).programDirectory;
 
   k9::sim::VirtualMouseConfig config = k9::sim::StandardConfig();
   if (parser.isSet(absentOption)) config.interfaces.resize(1);  // the other keyboard only
