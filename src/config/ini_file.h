@@ -2,15 +2,19 @@
 // which every stored file of the driver (config.ini, macro files, skin layout
 // files) is written for: one key per call with the full path, no caching.
 //
+// The rules on the text itself are those of ini_text.h; briefly:
+//
 //  * Section and key names compare without regard to the case of A..Z; the
 //    first matching section and the first matching key count.
-//  * A missing file, section or key reads as the empty text.
+//  * A missing file, section or key reads as the empty text; quotes around a
+//    whole value are not part of it.
 //  * A value is cut to the buffer size minus one UTF-16 code unit.
 //  * A write replaces an existing value in place, appends a new key after the
-//    last line of its section and a new section at the end of the file.
+//    last entry of its section and a new section at the end of the file.
 //  * Files may be UTF-8 (with or without a byte-order mark) or UTF-16 with a
-//    byte-order mark, with CRLF or LF line ends; a write keeps the encoding and
-//    line ends of the file, and a new file is UTF-8 with CRLF, as on Windows.
+//    byte-order mark, with CRLF, LF or CR line ends; a write keeps the
+//    encoding and line ends of the file, and a new file is UTF-8 with CRLF.
+//    A write that would not change the file leaves it untouched.
 //
 // Unlike the Windows functions a write never leaves a half-written file: the
 // new contents go to a temporary file beside the old one, which then replaces
