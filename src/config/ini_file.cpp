@@ -8,7 +8,6 @@
 #include <system_error>
 #include <vector>
 
-#include "config/ini_text.h"
 #include "util/decimal.h"
 
 namespace k9 {
@@ -96,21 +95,11 @@ std::mutex& WriterMutex() {
 
 }  // namespace
 
-std::vector<std::string> ReadIniSection(const fs::path& file, std::string_view section,
-                                        const std::vector<IniRequest>& requests) {
-  std::vector<std::string> values(requests.size());
-  const auto bytes = ReadBytes(file);
-  if (!bytes) return values;
-  const IniText text = ParseIniText(*bytes);
-  for (std::size_t i = 0; i < requests.size(); ++i) {
-    values[i] = ReadIniValue(text, section, requests[i].key, requests[i].bufferSize);
-  }
-  return values;
-}
+IniText ReadIniFile(const fs::path& file) { return ParseIniText(ReadBytes(file).value_or("")); }
 
 std::string ReadIniString(const fs::path& file, std::string_view section, std::string_view key,
                           std::size_t bufferSize) {
-  return ReadIniSection(file, section, {IniRequest{key, bufferSize}}).front();
+  return ReadIniValue(ReadIniFile(file), section, key, bufferSize);
 }
 
 std::int32_t ReadIniInt(const fs::path& file, std::string_view section, std::string_view key,

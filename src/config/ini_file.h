@@ -2,7 +2,7 @@
 // which every stored file of the driver (config.ini, macro files, skin layout
 // files) is written for: one key per call with the full path, no caching.
 //
-// The rules on the text itself are those of ini_text.h; briefly:
+// The rules on the text itself are those of ini_text.h; in short:
 //
 //  * Section and key names compare without regard to the case of A..Z; the
 //    first matching section and the first matching key count.
@@ -29,6 +29,8 @@
 #include <string_view>
 #include <vector>
 
+#include "config/ini_text.h"
+
 namespace k9 {
 
 // GetPrivateProfileString with an empty default. bufferSize counts the
@@ -37,14 +39,9 @@ namespace k9 {
 std::string ReadIniString(const std::filesystem::path& file, std::string_view section,
                           std::string_view key, std::size_t bufferSize);
 
-// Several keys of one section from one reading of the file: the values the
-// single reads would give, all from the same version of the file.
-struct IniRequest {
-  std::string_view key;
-  std::size_t bufferSize;
-};
-std::vector<std::string> ReadIniSection(const std::filesystem::path& file, std::string_view section,
-                                        const std::vector<IniRequest>& requests);
+// The whole file, parsed, for several reads from the same version of it
+// (ReadIniValue); an empty text when the file is missing or unreadable.
+IniText ReadIniFile(const std::filesystem::path& file);
 
 // ReadIniString followed by the C library's decimal conversion.
 std::int32_t ReadIniInt(const std::filesystem::path& file, std::string_view section,

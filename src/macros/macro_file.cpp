@@ -51,22 +51,13 @@ bool FileFound(const fs::path& file) {
   return fs::is_regular_file(file, ec);
 }
 
-// Reads up to maxCount records of the file into table; the count read is
-// returned through count. The file is read before the lock is taken, so the
-// worker never waits on the disk.
+// Reads up to maxCount records of the file into the table. The file is read
+// (once) before the lock is taken, so the worker never waits on the disk.
 bool LoadTable(MacroTables& tables, bool user, const fs::path& file, MessageSink& messages, int maxCount) {
   const bool found = FileFound(file);
-  int count = 0;
-  std::vector<MacroSlot> slots;
-  if (!found) {
-    messages.ShowMessage(std::string(kMacroFileNotFound));
-  } else {
-    count = std::clamp<int>(ReadIniInt(file, kMacroSection, kMacroCountKey, kCountBufferSize), 0, maxCount);
-    slots.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-      slots.push_back(DecodeMacroValue(ReadIniString(file, kMacroSection, MacroKey(i), kMacroValueDigits + 1)));
-    }
-  }
+  if (!found) messages.ShowMessage(std::string(kMacroFileNotFound));
+  const std::vector<MacroSlot> slots = found ? ReadMacroRecords(ReadIniFile(file), maxCount) : std::vector<MacroSlot>{};
+  const int count = static_cast<int>(slots.size());
   tables.Edit([&](auto& userTable, auto& constTable) {
     auto& table = user ? userTable : constTable;
     std::copy(slots.begin(), slots.end(), table.begin());
@@ -122,6 +113,17 @@ MacroSlot DecodeMacroValue(std::string_view value) {
     slot.setEvent(e, ev);
   }
   return slot;
+}
+
+std::vector<MacroSlot> ReadMacroRecords(const IniText& text, int maxCount) {
+  const int count =
+      std::clamp<int>(ParseDecimal(ReadIniValue(text, kMacroSection, kMacroCountKey, kCountBufferSize)), 0, maxCount);
+  std::vector<MacroSlot> slots;
+  slots.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    slots.push_back(DecodeMacroValue(ReadIniValue(text, kMacroSection, MacroKey(i), kMacroValueDigits + 1)));
+  }
+  return slots;
 }
 
 bool LoadUserMacros(MacroTables& tables, const fs::path& file, MessageSink& messages) {
