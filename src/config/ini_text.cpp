@@ -1,5 +1,6 @@
 #include "config/ini_text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace k9 {
@@ -49,6 +50,18 @@ std::optional<KeyValue> SplitKeyLine(std::string_view line) {
   return KeyValue{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))};
 }
 
+// Whether line is a key line of key (a trimmed name): the same as comparing
+// the trimmed text before its first '=', without searching long values for
+// an '=' first.
+bool IsKeyLine(std::string_view line, std::string_view key) {
+  line = Trim(line);
+  if (line.size() <= key.size() || !EqualNoCase(line.substr(0, key.size()), key)) return false;
+  if (key.find('=') != std::string_view::npos) return false;
+  line.remove_prefix(key.size());
+  while (line.front() == ' ' || line.front() == '\t') line.remove_prefix(1);  // the line ends in no blank
+  return line.front() == '=';
+}
+
 // Only the first section of a name is searched, and in it the first key.
 std::optional<Location> Find(const IniText& text, std::string_view section, std::string_view key) {
   const auto& lines = text.lines;
@@ -60,8 +73,7 @@ std::optional<Location> Find(const IniText& text, std::string_view section, std:
     std::size_t j = i + 1;
     for (; j < lines.size() && !SectionName(lines[j]); ++j) {
       if (where.keyLine) continue;
-      const auto kv = SplitKeyLine(lines[j]);
-      if (kv && EqualNoCase(kv->key, key)) where.keyLine = j;
+      if (IsKeyLine(lines[j], key)) where.keyLine = j;
     }
     where.endLine = j;
     return where;
@@ -90,7 +102,15 @@ std::string_view CutValue(std::string_view value, std::size_t bufferSize) {
   return TruncateToUtf16Units(cut, Utf8ToUtf16(cut).size() - 1);
 }
 
-bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+// The first CR or LF at or after from (find_first_of would look each byte up
+// in the set, far slower on long macro values).
+std::size_t FindLineEnd(std::string_view s, std::size_t from) {
+  const auto it = std::find_if(s.begin() + static_cast<std::ptrdiff_t>(std::min(from, s.size())), s.end(),
+                               [](char c) { return c == '\r' || c == '\n'; });
+  return it == s.end() ? std::string_view::npos : static_cast<std::size_t>(it - s.begin());
+}
+
+bool HasLineBreak(std::string_view s) { return FindLineEnd(s, 0) != std::string_view::npos; }
 
 bool IsWritableEntry(std::string_view section, std::string_view key, std::string_view value) {
   if (Trim(section).empty() || Trim(key).empty()) return false;
@@ -111,7 +131,7 @@ IniText ParseIniText(std::string_view bytes) {
   text.newline = NewlineOf(s);
   std::size_t start = 0;
   while (start < s.size()) {
-    auto end = s.find_first_of("\r\n", start);
+    auto end = FindLineEnd(s, start);
     if (end == std::string::npos) end = s.size();
     text.lines.emplace_back(s, start, end - start);
     start = end + ((s.compare(end, 2, "\r\n") == 0) ? 2 : 1);
