@@ -2,15 +2,19 @@
 // which every stored file of the driver (config.ini, macro files, skin layout
 // files) is written for: one key per call with the full path, no caching.
 //
+// The rules on the text itself are those of ini_text.h; in short:
+//
 //  * Section and key names compare without regard to the case of A..Z; the
 //    first matching section and the first matching key count.
-//  * A missing file, section or key reads as the empty text.
+//  * A missing file, section or key reads as the empty text; quotes around a
+//    whole value are not part of it.
 //  * A value is cut to the buffer size minus one UTF-16 code unit.
 //  * A write replaces an existing value in place, appends a new key after the
-//    last line of its section and a new section at the end of the file.
+//    last entry of its section and a new section at the end of the file.
 //  * Files may be UTF-8 (with or without a byte-order mark) or UTF-16 with a
-//    byte-order mark, with CRLF or LF line ends; a write keeps the encoding and
-//    line ends of the file, and a new file is UTF-8 with CRLF, as on Windows.
+//    byte-order mark, with CRLF, LF or CR line ends; a write keeps the
+//    encoding and line ends of the file, and a new file is UTF-8 with CRLF.
+//    A write that would not change the file leaves it untouched.
 //
 // Unlike the Windows functions a write never leaves a half-written file: the
 // new contents go to a temporary file beside the old one, which then replaces
@@ -25,6 +29,8 @@
 #include <string_view>
 #include <vector>
 
+#include "config/ini_text.h"
+
 namespace k9 {
 
 // GetPrivateProfileString with an empty default. bufferSize counts the
@@ -33,14 +39,9 @@ namespace k9 {
 std::string ReadIniString(const std::filesystem::path& file, std::string_view section,
                           std::string_view key, std::size_t bufferSize);
 
-// Several keys of one section from one reading of the file: the values the
-// single reads would give, all from the same version of the file.
-struct IniRequest {
-  std::string_view key;
-  std::size_t bufferSize;
-};
-std::vector<std::string> ReadIniSection(const std::filesystem::path& file, std::string_view section,
-                                        const std::vector<IniRequest>& requests);
+// The whole file, parsed, for several reads from the same version of it
+// (ReadIniValue); an empty text when the file is missing or unreadable.
+IniText ReadIniFile(const std::filesystem::path& file);
 
 // ReadIniString followed by the C library's decimal conversion.
 std::int32_t ReadIniInt(const std::filesystem::path& file, std::string_view section,

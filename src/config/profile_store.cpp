@@ -99,10 +99,8 @@ std::string FactorySection(std::int32_t number, UiLanguage language) {
 void LoadProfile(const std::filesystem::path& file, std::int32_t number, bool fromReset, UiLanguage language,
                  Profile& profile) {
   const std::string section = fromReset ? FactorySection(number, language) : ProfileSection(number);
-  std::vector<IniRequest> requests;
-  for (const auto& key : ProfileKeys()) requests.push_back({key.name, key.bufferSize});
-  const std::vector<std::string> values = ReadIniSection(file, section, requests);
-  for (std::size_t i = 0; i < values.size(); ++i) ProfileKeys()[i].set(profile, ParseDecimal(values[i]));
+  const IniText text = ReadIniFile(file);  // all keys from one version of the file
+  for (const auto& key : ProfileKeys()) key.set(profile, ParseDecimal(ReadIniValue(text, section, key.name, key.bufferSize)));
 }
 
 // The 23 keys go to the file in one replacement, so that a profile on disk is

@@ -32,16 +32,32 @@ constexpr auto kFieldTexts = BuildFieldTexts();
 
 void AppendField(std::string& out, std::uint8_t n) { out.append(kFieldTexts[n].data(), kFieldDigits); }
 
-// The byte a field of the value stands for: its (up to) three code units
-// through the C library's decimal conversion, low 8 bits kept. Code units
-// outside ASCII are not digits or blanks, so they end the number.
-std::uint8_t ReadField(std::u16string_view value, std::size_t field) {
+// The value's code units as characters, as many as the fields take: code
+// units outside ASCII are neither digits nor blanks, so they become '?' and
+// end a field's number.
+std::string FieldText(std::string_view value) {
+  const bool ascii = std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return std::string(value.substr(0, kMacroValueDigits));
+  std::string text;
+  for (char16_t unit : Utf8ToUtf16(value)) {
+    if (text.size() == kMacroValueDigits) break;
+    text += unit < 0x80 ? static_cast<char>(unit) : '?';
+  }
+  return text;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The byte a field of the value stands for: its (up to) three characters
+// through the C library's decimal conversion, low 8 bits kept.
+std::uint8_t ReadField(std::string_view text, std::size_t field) {
   const std::size_t start = field * kFieldDigits;
-  if (start >= value.size()) return 0;
-  const auto units = value.substr(start, kFieldDigits);
-  std::array<char, kFieldDigits> text{};
-  for (std::size_t i = 0; i < units.size(); ++i) text[i] = units[i] < 0x80 ? static_cast<char>(units[i]) : '?';
-  return static_cast<std::uint8_t>(ParseDecimal(std::string_view(text.data(), units.size())) & 0xFF);
+  if (start >= text.size()) return 0;
+  const std::string_view digits = text.substr(start, kFieldDigits);
+  if (digits.size() == kFieldDigits && IsDigit(digits[0]) && IsDigit(digits[1]) && IsDigit(digits[2])) {
+    return static_cast<std::uint8_t>((digits[0] - '0') * 100 + (digits[1] - '0') * 10 + (digits[2] - '0'));
+  }
+  return static_cast<std::uint8_t>(ParseDecimal(digits) & 0xFF);
 }
 
 std::string MacroKey(int index) { return FormatDecimal(index); }
@@ -51,22 +67,13 @@ bool FileFound(const fs::path& file) {
   return fs::is_regular_file(file, ec);
 }
 
-// Reads up to maxCount records of the file into table; the count read is
-// returned through count. The file is read before the lock is taken, so the
-// worker never waits on the disk.
+// Reads up to maxCount records of the file into the table. The file is read
+// (once) before the lock is taken, so the worker never waits on the disk.
 bool LoadTable(MacroTables& tables, bool user, const fs::path& file, MessageSink& messages, int maxCount) {
   const bool found = FileFound(file);
-  int count = 0;
-  std::vector<MacroSlot> slots;
-  if (!found) {
-    messages.ShowMessage(std::string(kMacroFileNotFound));
-  } else {
-    count = std::clamp<int>(ReadIniInt(file, kMacroSection, kMacroCountKey, kCountBufferSize), 0, maxCount);
-    slots.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-      slots.push_back(DecodeMacroValue(ReadIniString(file, kMacroSection, MacroKey(i), kMacroValueDigits + 1)));
-    }
-  }
+  if (!found) messages.ShowMessage(std::string(kMacroFileNotFound));
+  const std::vector<MacroSlot> slots = found ? ReadMacroRecords(ReadIniFile(file), maxCount) : std::vector<MacroSlot>{};
+  const int count = static_cast<int>(slots.size());
   tables.Edit([&](auto& userTable, auto& constTable) {
     auto& table = user ? userTable : constTable;
     std::copy(slots.begin(), slots.end(), table.begin());
@@ -109,8 +116,7 @@ std::string EncodeMacroValue(const MacroSlot& slot) {
 }
 
 MacroSlot DecodeMacroValue(std::string_view value) {
-  const std::u16string units = Utf8ToUtf16(value);
-  const std::u16string_view text(units.data(), std::min(units.size(), kMacroValueDigits));
+  const std::string text = FieldText(value);
   MacroSlot slot;
   for (std::size_t f = 0; f < kHeaderFields; ++f) slot.bytes[f] = ReadField(text, f);
   for (int e = 0; e < MacroSlot::kEventCapacity; ++e) {
@@ -122,6 +128,17 @@ MacroSlot DecodeMacroValue(std::string_view value) {
     slot.setEvent(e, ev);
   }
   return slot;
+}
+
+std::vector<MacroSlot> ReadMacroRecords(const IniText& text, int maxCount) {
+  const int count =
+      std::clamp<int>(ParseDecimal(ReadIniValue(text, kMacroSection, kMacroCountKey, kCountBufferSize)), 0, maxCount);
+  std::vector<MacroSlot> slots;
+  slots.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    slots.push_back(DecodeMacroValue(ReadIniValue(text, kMacroSection, MacroKey(i), kMacroValueDigits + 1)));
+  }
+  return slots;
 }
 
 bool LoadUserMacros(MacroTables& tables, const fs::path& file, MessageSink& messages) {

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "config/ini_text.h"
 #include "config/ui_language.h"
 #include "macros/macro_slot.h"
 #include "ports/message_sink.h"
@@ -32,6 +34,10 @@ std::string FormatField(std::uint8_t n);
 // their missing fields, a non-digit ends a field's number.
 std::string EncodeMacroValue(const MacroSlot& slot);
 MacroSlot DecodeMacroValue(std::string_view value);
+
+// The records a macro file's text holds, read as the loaders read them:
+// "macroNum" from its first two characters, then at most maxCount records.
+std::vector<MacroSlot> ReadMacroRecords(const IniText& text, int maxCount);
 
 // Reads the file into the user table: macroCount (0..12), selectedMacro and
 // slots 0..macroCount-1; the slots above stay as they are. A missing file is

@@ -143,6 +143,7 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
 }
 
 std::string_view TruncateToUtf16Units(std::string_view utf8, std::size_t maxUnits) {
+  if (utf8.size() <= maxUnits) return utf8;  // a character never takes more units than bytes
   std::size_t units = 0;
   std::size_t pos = 0;
   while (pos < utf8.size()) {
