@@ -6,6 +6,7 @@
 
 #include "app/zel_radeze_app.h"
 #include "app/hid_trace.h"
+#include "platform/desktop/keyboard_capture_factory.h"
 #include "platform/desktop/message_box_sink.h"
 #include "platform/desktop/power_events.h"
 #include "platform/desktop/single_instance.h"
@@ -33,7 +34,8 @@ int main(int argc, char** argv) {
   k9::platform::DesktopProgramLauncher launcher;
   k9::desktop::MessageBoxSink messages;
   k9::AppPlatform platform{backend, system, launcher, messages, {}, {},
-                           "sudo " + k9::ShellQuote((programDirectory / "install-udev-rule.sh").string())};
+                           "sudo " + k9::ShellQuote((programDirectory / "install-udev-rule.sh").string()),
+                           k9::desktop::MakeKeyboardCapture, {}};
   k9::CZEL_RAdezeApp app(programDirectory, platform);
 
   QObject::connect(&instance, &k9::desktop::SingleInstance::showRequested, &app, &k9::CZEL_RAdezeApp::ShowMainWindow);
