@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <functional>
 
@@ -180,6 +182,42 @@ TEST_F(MacroEditorTest, EventMenuCommandsActTheSameInBothLanguages) {
           break;
       }
     }
+  }
+}
+
+TEST_F(MacroEditorTest, RightButtonOnTheEventListOpensTheEventMenuNotTheWindowMenu) {
+  GiveMacro0({{4, kActionPress, 100}, {4, kActionRelease, 0}});
+  CEditableListBox& list = *view()->eventList();
+  QMenu* eventMenu = h.app().eventMenu().firstSubmenu();
+  struct Case {
+    int y;  // in the viewport
+    bool menu;
+    int currentRow;
+  };
+  const int rowHeight = list.visualItemRect(list.item(0)).height();
+  const Case cases[] = {{rowHeight * 2 + rowHeight / 2, true, 2}, {rowHeight * 4 + 1, false, 4}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.y);
+    // A window menu would run its own loop inside the press: close it there.
+    bool windowMenu = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        windowMenu = true;
+        popup->close();
+      }
+    });
+    guard.start(0);
+    const QPoint at(10, c.y);
+    QTest::mousePress(list.viewport(), Qt::RightButton, {}, at);
+    guard.stop();
+    EXPECT_FALSE(windowMenu);
+    QTest::mouseRelease(list.viewport(), Qt::RightButton, {}, at);
+    DriverHarness::Settle();
+    EXPECT_EQ(eventMenu->isVisible(), c.menu);
+    EXPECT_EQ(h.records().editor.currentRow, c.currentRow);
+    eventMenu->close();
   }
 }
 

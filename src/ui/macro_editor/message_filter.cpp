@@ -75,12 +75,19 @@ bool CMessageFilter::eventFilter(QObject* receiver, QEvent* event) {
     return false;
   }
   if (key) return IsSwallowedKey(*static_cast<QKeyEvent*>(event));
-  // A release reaches the window once and then each widget it passes
-  // through: the window's own copy is the one that counts.
   const auto* mouse = static_cast<QMouseEvent*>(event);
-  if (mouse->button() != Qt::RightButton || receiver->isWidgetType()) return false;
-  CMacroEditorView* editor = m_editor ? m_editor() : nullptr;
-  if (editor && !editor->recording()) editor->OnRightButtonUp(mouse->globalPosition().toPoint());
+  // A release passes the filter once for the window and once for each widget
+  // it travels through; one menu request serves them all. The menu opens once
+  // the release is delivered: a popup opened while it is still on its way
+  // would take it for a click outside and close.
+  if (mouse->button() != Qt::RightButton || m_menuRequested) return false;
+  m_menuRequested = true;
+  const QPoint global = mouse->globalPosition().toPoint();
+  QMetaObject::invokeMethod(this, [this, global] {
+    m_menuRequested = false;
+    CMacroEditorView* editor = m_editor ? m_editor() : nullptr;
+    if (editor && !editor->recording()) editor->OnRightButtonUp(global);
+  }, Qt::QueuedConnection);
   return false;
 }
 

@@ -27,6 +27,7 @@ class CMessageFilter final : public QObject {
 
   QPointer<QWidget> m_window;
   std::function<CMacroEditorView*()> m_editor;
+  bool m_menuRequested = false;
 };
 
 }  // namespace k9
