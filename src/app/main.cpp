@@ -7,6 +7,7 @@
 #include "app/zel_radeze_app.h"
 #include "app/hid_trace.h"
 #include "app/program_directory_setup.h"
+#include "platform/desktop/keyboard_capture_factory.h"
 #include "platform/desktop/message_box_sink.h"
 #include "platform/desktop/power_events.h"
 #include "platform/desktop/single_instance.h"
@@ -37,7 +38,8 @@ int main(int argc, char** argv) {
   // From the build tree the user installs the rule; installed, the package did.
   k9::AppPlatform platform{backend, system, launcher, messages, {}, {},
                            where.installedData ? std::string()
-                                               : "sudo " + k9::ShellQuote((programDirectory / "install-udev-rule.sh").string())};
+                                               : "sudo " + k9::ShellQuote((programDirectory / "install-udev-rule.sh").string()),
+                           k9::desktop::MakeKeyboardCapture, {}};
   platform.accessRuleInstalled = where.installedData.has_value();
   k9::CZEL_RAdezeApp app(programDirectory, platform);
 

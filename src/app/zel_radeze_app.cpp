@@ -49,6 +49,7 @@ CZEL_RAdezeApp::~CZEL_RAdezeApp() {
   // The threads use the records and the window; they go first.
   m_threads.reset();
   m_window.reset();
+  m_keyboardCapture.reset();
 }
 
 ApplyPorts CZEL_RAdezeApp::applyPorts() { return ApplyPorts{m_reporter, m_platform.system, *this}; }
@@ -72,6 +73,7 @@ bool CZEL_RAdezeApp::LoadSkin(bool withWarning) {
 bool CZEL_RAdezeApp::OnInitDialog() {
   DriverRecords& r = m_records;
   m_window = std::make_unique<CZEL_RAdezeDlg>(r, *this);
+  MakeKeyboardCapture();
   // The reader and the worker come first; they cope with a mouse not yet open.
   m_threads = std::make_unique<DriverThreads>(m_platform.backend, m_link, m_reporter, r.state, r.macros,
                                               r.configPath, *this, m_platform.launcher, m_clock);
@@ -227,10 +229,7 @@ void CZEL_RAdezeApp::SwitchLanguage(UiLanguage language) {
   if (!LoadSkin(true)) return;  // the exit sequence has run
   r.macroFilePath = UserMacroFilePath(r.programDirectory, language);
   LoadUserMacros(r.macros, r.macroFilePath, m_platform.messages);
-  if (m_window && m_window->interaction().currentPage == kAdvancedPage) {
-    RefillMacroList(r.macros, r.editor);
-    m_window->update();
-  }
+  if (m_window) m_window->OnUserMacrosReloaded();
   LoadMenus(language);
   if (m_window) {
     m_window->setWindowTitle(QString::fromUtf8(MainWindowTitle(language)));
@@ -238,8 +237,34 @@ void CZEL_RAdezeApp::SwitchLanguage(UiLanguage language) {
   }
 }
 
+void CZEL_RAdezeApp::MakeKeyboardCapture() {
+  if (!m_platform.makeKeyboardCapture) return;
+  m_keyboardCapture = m_platform.makeKeyboardCapture(*m_window, [this](const KeyMessage& message) {
+    if (m_window) m_window->OnCapturedKey(message);
+  });
+  if (!m_keyboardCapture) return;
+  // However the capture ends (Stop, the window hidden or minimised), the
+  // recording ends with it.
+  m_keyboardCapture->SetObserver([this](bool capturing) {
+    if (m_platform.captureObserver) m_platform.captureObserver(capturing);
+    if (!capturing && m_window) m_window->StopRecording();
+  });
+  m_window->SetKeyboardCapture(m_keyboardCapture.get());
+}
+
 std::optional<std::filesystem::path> CZEL_RAdezeApp::ChooseFile(FileDialogKind kind) {
   if (m_platform.chooseFile) return m_platform.chooseFile(kind);
+  if (kind == FileDialogKind::OpenMacros || kind == FileDialogKind::SaveMacros) {
+    const bool save = kind == FileDialogKind::SaveMacros;
+    QFileDialog dialog(m_window.get(), QString(), ToQString(m_records.programDirectory),
+                       QStringLiteral("All Files(*.dat)"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Any typed name is taken when opening; saving asks before overwriting.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (save) dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+  }
   const QString filter = QStringLiteral("All Files(*.ini)");
   const QString name = kind == FileDialogKind::OpenProfile
                            ? QFileDialog::getOpenFileName(m_window.get(), QString(), QString(), filter)

@@ -17,6 +17,7 @@
 #include "device/discovery.h"
 #include "device/hid_backend.h"
 #include "ports/clock.h"
+#include "ports/keyboard_capture.h"
 #include "ports/message_sink.h"
 #include "ports/program_launcher.h"
 #include "ports/shell_port.h"
@@ -38,6 +39,11 @@ struct AppPlatform {
   std::function<std::optional<std::filesystem::path>(FileDialogKind)> chooseFile;
   std::function<void(const std::filesystem::path&)> openDocument;
   std::string accessFixCommand;
+  // The macro recorder's keyboard capture for the main window; left empty,
+  // a recording gets no keys.
+  std::function<std::unique_ptr<KeyboardCapture>(QWidget&, KeyboardCapture::Sink)> makeKeyboardCapture;
+  // Told when that capture starts (true) and stops (false) taking the keyboard.
+  std::function<void(bool)> captureObserver;
   bool accessRuleInstalled = false;  // an installed package's udev rule is in place
 };
 
@@ -104,12 +110,14 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   bool LoadSkin(bool withWarning);
   void LoadMenus(UiLanguage language);
   void SwitchLanguage(UiLanguage language);
+  void MakeKeyboardCapture();
 
   AppPlatform m_platform;
   DriverRecords m_records;
   DeviceLink m_link;
   FeatureReporter m_reporter;
   SteadyClock m_clock;
+  std::unique_ptr<KeyboardCapture> m_keyboardCapture;  // outlives the window
   std::unique_ptr<CZEL_RAdezeDlg> m_window;
   std::unique_ptr<DriverThreads> m_threads;
   QSystemTrayIcon m_tray;

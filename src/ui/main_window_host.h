@@ -11,7 +11,7 @@ namespace k9 {
 
 class CZelMenu;
 
-enum class FileDialogKind { OpenProfile, SaveProfile };
+enum class FileDialogKind { OpenProfile, SaveProfile, OpenMacros, SaveMacros };
 
 class MainWindowHost {
  public:

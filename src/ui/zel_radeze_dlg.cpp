@@ -19,6 +19,8 @@
 #include "popups/window_shape_qt.h"
 #include "profile/profile_edit.h"
 #include "profile/tables.h"
+#include "ui/macro_editor/macro_editor_view.h"
+#include "ui/macro_editor/message_filter.h"
 #include "ui/page_painter.h"
 
 namespace k9 {
@@ -36,9 +38,11 @@ CZEL_RAdezeDlg::CZEL_RAdezeDlg(DriverRecords& records, MainWindowHost& host)
   setFocusPolicy(Qt::StrongFocus);
   // Controls of the advanced page are drawn white on black.
   setStyleSheet(QStringLiteral("QLineEdit, QListWidget, QListView { background: black; color: white; }"));
+  m_messageFilter = new CMessageFilter(*this, [this] { return m_editor.get(); });
 }
 
 CZEL_RAdezeDlg::~CZEL_RAdezeDlg() {
+  m_editor.reset();
   m_ticker.request_stop();
   if (m_ticker.joinable()) m_ticker.join();
   CloseFunctionMenu();
@@ -159,6 +163,8 @@ void CZEL_RAdezeDlg::closeEvent(QCloseEvent* event) {
 }
 
 void CZEL_RAdezeDlg::hideEvent(QHideEvent* event) {
+  // Never leave the keyboard taken by a window no one sees.
+  StopRecording();
   // The function menu and any open dialog belong to the window and go with
   // it; a dialog left open would keep its modal loop running.
   CloseFunctionMenu();
@@ -171,6 +177,7 @@ void CZEL_RAdezeDlg::hideEvent(QHideEvent* event) {
 
 void CZEL_RAdezeDlg::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+    StopRecording();
     CloseFunctionMenu();
     m_ui.menuOpen = false;
   }
@@ -227,6 +234,7 @@ void CZEL_RAdezeDlg::RunCommand(const PageCommand& command, QPoint pos) {
     case K::Reset:
       ResetAllProfiles(r.configPath, state, r.language);
       ResetUserMacros(r.macros, r.programDirectory, r.skinsDirectory, r.language, m_host.messages());
+      if (m_editor) m_editor->RefillMacroList();
       m_host.ApplyProfileNow();
       break;
     case K::SwitchToChinese: m_host.SwitchToChinese(); return;
@@ -250,14 +258,15 @@ void CZEL_RAdezeDlg::RunCommand(const PageCommand& command, QPoint pos) {
     case K::DecreaseFireTime: SetFireTime(profile, FireTimeStepped(profile.fireTime, -1)); break;
     case K::SetReportRate: SetReportRate(profile, command.index); break;
     case K::SetLedMode: SetLedMode(profile, command.index); break;
-    // The macro editor's commands come with the editor.
     case K::ImportMacroFile:
     case K::ExportMacroFile:
     case K::AddMacro:
     case K::DeleteMacro:
     case K::ToggleRecording:
     case K::ApplyRepeatCount:
-    case K::ToggleRepeatEnabled: return;
+    case K::ToggleRepeatEnabled:
+      if (m_editor) m_editor->RunCommand(command.kind);
+      break;
   }
   InvalidateAll();
 }
@@ -279,10 +288,31 @@ void CZEL_RAdezeDlg::ShowPage(int page) {
 
 void CZEL_RAdezeDlg::EnterAdvancedPage() {
   m_ui.currentPage = kAdvancedPage;
+  if (!m_editor) {
+    m_editor = std::make_unique<CMacroEditorView>(
+        *this, CMacroEditorView::Ports{m_records, m_host, m_capture, m_timeOfDay, [this] { update(); }});
+  }
   InvalidatePage();
 }
 
-void CZEL_RAdezeDlg::LeaveAdvancedPage() { InvalidateAll(); }
+void CZEL_RAdezeDlg::LeaveAdvancedPage() {
+  m_editor.reset();
+  InvalidateAll();
+}
+
+// ---- macro editor ------------------------------------------------------------
+
+void CZEL_RAdezeDlg::OnCapturedKey(const KeyMessage& message) {
+  if (m_editor) m_editor->OnRecordedKey(message);
+}
+
+void CZEL_RAdezeDlg::StopRecording() {
+  if (m_editor) m_editor->StopRecording();
+}
+
+void CZEL_RAdezeDlg::OnUserMacrosReloaded() {
+  if (m_editor) m_editor->RefillMacroList();
+}
 
 // ---- function menu ---------------------------------------------------------
 

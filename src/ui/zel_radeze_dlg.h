@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QRegion>
+#include <memory>
 #include <QWidget>
 #include <thread>
 
@@ -13,12 +14,17 @@
 #include "pages/page_commands.h"
 #include "pages/preview_ticker.h"
 #include "ports/clock.h"
+#include "ports/keyboard_capture.h"
+#include "ports/time_of_day.h"
 #include "ui/driver_records.h"
 #include "ui/interaction_state.h"
 #include "ui/main_window_host.h"
 #include "ui/picture_cache.h"
 
 namespace k9 {
+
+class CMacroEditorView;
+class CMessageFilter;
 
 class CZEL_RAdezeDlg : public QWidget {
   Q_OBJECT
@@ -44,6 +50,18 @@ class CZEL_RAdezeDlg : public QWidget {
   QImage ComposeCurrentPage();
   // Shows the window's own menu (minimise, close, about) at a screen point.
   void ShowWindowMenu(QPoint globalPos);
+
+  // The macro editor, while the advanced page is shown; null otherwise.
+  CMacroEditorView* macroEditor() const { return m_editor.get(); }
+  // The capture a recording takes the keyboard with; it must outlive the
+  // window. Null: recordings get no keys.
+  void SetKeyboardCapture(KeyboardCapture* capture) { m_capture = capture; }
+  // A key message the capture took while recording.
+  void OnCapturedKey(const KeyMessage& message);
+  // Ends a recording, if one runs (the capture ended, the window goes away).
+  void StopRecording();
+  // The user macros were reloaded (language switch): the editor shows them.
+  void OnUserMacrosReloaded();
 
  signals:
   void dragStarted();
@@ -86,6 +104,10 @@ class CZEL_RAdezeDlg : public QWidget {
   QPointer<CMenuDlg> m_functionMenu;
 
   SteadyClock m_clock;
+  SystemTimeOfDay m_timeOfDay;
+  KeyboardCapture* m_capture = nullptr;
+  std::unique_ptr<CMacroEditorView> m_editor;
+  CMessageFilter* m_messageFilter = nullptr;
   std::jthread m_ticker;
 };
 

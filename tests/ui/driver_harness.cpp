@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include "platform/desktop/keyboard_capture_factory.h"
 #include "sim/panel/script_runner.h"
 #include "skin/qt/skin_image.h"
 
@@ -22,7 +23,7 @@ DriverHarness::~DriverHarness() {
 }
 
 bool DriverHarness::Start() {
-  AppPlatform platform{mouse, system, launcher, messages, {}, {}, {}};
+  AppPlatform platform{mouse, system, launcher, messages, {}, {}, {}, desktop::MakeKeyboardCapture, {}};
   platform.chooseFile = [this](FileDialogKind) -> std::optional<std::filesystem::path> {
     if (fileAnswers.empty()) return std::nullopt;
     auto answer = fileAnswers.front();
@@ -30,6 +31,7 @@ bool DriverHarness::Start() {
     return answer;
   };
   platform.openDocument = [this](const std::filesystem::path& file) { openedDocuments.push_back(file); };
+  platform.captureObserver = [this](bool capturing) { log.Add(capturing ? "capture start" : "capture end"); };
   m_app = std::make_unique<CZEL_RAdezeApp>(m_dir.path(), platform);
   const bool started = m_app->OnInitDialog();
   Settle();

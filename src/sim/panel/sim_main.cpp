@@ -10,7 +10,9 @@
 #include "app/hid_trace.h"
 #include "app/program_directory_setup.h"
 #include "app/zel_radeze_app.h"
+#include "platform/desktop/keyboard_capture_factory.h"
 #include "sim/panel/script_runner.h"
+#include "sim/panel/sim_editor.h"
 #include "sim/panel/sim_log.h"
 #include "sim/panel/sim_panel.h"
 #include "sim/panel/sim_ports.h"
@@ -86,10 +88,11 @@ int main(int argc, char** argv) {
   k9::sim::SimMessageSink messages(log, !script.has_value());
   k9::sim::FileAnswers answers;
   k9::AppPlatform platform{tracing ? static_cast<k9::HidBackend&>(*tracing) : mouse, system, launcher, messages, {},
-                           {}, {}};
+                           {}, {}, k9::desktop::MakeKeyboardCapture, {}};
   if (script) {
     platform.chooseFile = [&answers, &log](k9::FileDialogKind kind) -> std::optional<std::filesystem::path> {
-      log.Add("file-dialog", kind == k9::FileDialogKind::OpenProfile ? "open" : "save");
+      const bool open = kind == k9::FileDialogKind::OpenProfile || kind == k9::FileDialogKind::OpenMacros;
+      log.Add("file-dialog", open ? "open" : "save");
       if (answers.empty()) return std::nullopt;
       auto answer = answers.front();
       answers.pop_front();
@@ -97,6 +100,14 @@ int main(int argc, char** argv) {
     };
     platform.openDocument = [&log](const std::filesystem::path& file) { log.Add("open", file.string()); };
   }
+
+  platform.captureObserver = [&log](bool capturing) {
+    if (capturing) {
+      log.CaptureStart();
+    } else {
+      log.CaptureEnd();
+    }
+  };
 
   int result = 0;
   {
@@ -106,7 +117,9 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<k9::sim::ScriptRunner> runner;
     if (script) runner = std::make_unique<k9::sim::ScriptRunner>(std::move(*script), app, mouse, log, answers);
+    k9::sim::SimEditor editor(app);
     if (runner) runner->SetDeviceWatcher(!parser.isSet(noWatcherOption));
+    if (runner) runner->SetEditorControl(&editor);
     if (runner && parser.isSet(absentOption)) runner->Start();
 
     std::unique_ptr<k9::sim::SimPanel> panel;
