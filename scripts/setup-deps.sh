@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libhidapi-dev libudev-dev libx11-dev libxext-dev
   fonts-wqy-zenhei
   xvfb xauth xdotool
+  weston qt6-wayland
 )
 
 missing=()
