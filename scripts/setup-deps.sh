@@ -11,6 +11,7 @@ packages=(
   fonts-wqy-zenhei
   xvfb xauth xdotool
   dpkg-dev lintian
+  weston qt6-wayland
 )
 
 missing=()

@@ -1,4 +1,5 @@
-// ZEL_RAdeze: the driver on the real mouse.
+// ZEL_RAdeze: the driver on the real mouse. Its one flag, --hidden, is given
+// by the autostart entry only: the window then starts in the tray.
 #include <QApplication>
 #include <QIcon>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include "app/hid_trace.h"
 #include "app/program_directory_setup.h"
 #include "platform/desktop/keyboard_capture_factory.h"
+#include "platform/desktop/autostart.h"
 #include "platform/desktop/message_box_sink.h"
 #include "platform/desktop/power_events.h"
 #include "platform/desktop/single_instance.h"
@@ -15,6 +17,7 @@
 #include "platform/hidapi_backend.h"
 #include "platform/program_launcher_qt.h"
 #include "platform/udev_device_watcher.h"
+#include "util/desktop_entry.h"
 #include "util/shell_quote.h"
 
 
@@ -22,6 +25,10 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/k9/zel_radeze.png")));
   QApplication::setQuitOnLastWindowClosed(false);
+  // The launcher entry's id: Wayland desktops find the icon and name by it.
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(k9::kDesktopId.data(), k9::kDesktopId.size()));
+  const bool startHidden =
+      QCoreApplication::arguments().contains(QString::fromUtf8(k9::kStartHiddenFlag.data(), k9::kStartHiddenFlag.size()));
 
   k9::desktop::SingleInstance instance;
   if (!instance.Claim()) return 0;
@@ -41,6 +48,8 @@ int main(int argc, char** argv) {
                                                : "sudo " + k9::ShellQuote((programDirectory / "install-udev-rule.sh").string()),
                            k9::desktop::MakeKeyboardCapture, {}};
   platform.accessRuleInstalled = where.installedData.has_value();
+  k9::desktop::Autostart autostart(QCoreApplication::applicationFilePath().toStdString(), std::string(k9::kDesktopId));
+  platform.sessionStart = &autostart;
   k9::CZEL_RAdezeApp app(programDirectory, platform);
 
   QObject::connect(&instance, &k9::desktop::SingleInstance::showRequested, &app, &k9::CZEL_RAdezeApp::ShowMainWindow);
@@ -48,7 +57,7 @@ int main(int argc, char** argv) {
   k9::desktop::PowerEvents power;
   QObject::connect(&power, &k9::desktop::PowerEvents::powerEvent, &app, [&app] { app.OnPowerEvent(); });
 
-  if (!app.OnInitDialog()) return 0;
+  if (!app.OnInitDialog(startHidden)) return 0;
   messages.setParent(app.window());
   return application.exec();
 }

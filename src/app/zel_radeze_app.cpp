@@ -43,6 +43,10 @@ CZEL_RAdezeApp::CZEL_RAdezeApp(std::filesystem::path programDirectory, AppPlatfo
   m_tray.setIcon(icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon) : icon);
   connect(&m_tray, &QSystemTrayIcon::activated, this, &CZEL_RAdezeApp::OnTrayActivated);
   connect(&m_trayMenu, &CZelMenu::commandChosen, this, &CZEL_RAdezeApp::OnTrayCommand);
+  // Qt tells nothing when the panel with the tray goes away; a cheap poll
+  // while the window is hidden is enough to bring it back.
+  m_trayWatch.setInterval(std::chrono::seconds(2));
+  connect(&m_trayWatch, &QTimer::timeout, this, &CZEL_RAdezeApp::CheckTray);
 }
 
 CZEL_RAdezeApp::~CZEL_RAdezeApp() {
@@ -70,7 +74,7 @@ bool CZEL_RAdezeApp::LoadSkin(bool withWarning) {
   return !withWarning || LoadWarningSkin(layout, source, ports);
 }
 
-bool CZEL_RAdezeApp::OnInitDialog() {
+bool CZEL_RAdezeApp::OnInitDialog(bool startHidden) {
   DriverRecords& r = m_records;
   m_window = std::make_unique<CZEL_RAdezeDlg>(r, *this);
   MakeKeyboardCapture();
@@ -123,7 +127,7 @@ bool CZEL_RAdezeApp::OnInitDialog() {
   std::this_thread::sleep_for(std::chrono::milliseconds(5));
   ApplyProfile(r.state, r.configPath, applyPorts());
   AddTrayIcon();
-  m_window->show();
+  PlaceWindow(StartPlace(startHidden, TrayAvailable()));
   return true;
 }
 
@@ -131,17 +135,55 @@ bool CZEL_RAdezeApp::OnInitDialog() {
 
 void CZEL_RAdezeApp::ShowMainWindow() {
   if (!m_window || m_ended) return;
+  m_trayWatch.stop();
   m_window->show();
   m_window->setWindowState((m_window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
   m_window->raise();
   m_window->activateWindow();
+  emit windowPlaced(WindowPlace::Shown);
 }
 
 void CZEL_RAdezeApp::HideToTray() {
   if (!m_window || m_ended) return;
-  m_window->showMinimized();
-  m_window->hide();
+  const CloseOutcome outcome = CloseOutcomeFor(TrayAvailable(), m_noTrayHintShown);
+  if (outcome.showHint) {
+    m_noTrayHintShown = true;
+    m_platform.messages.ShowMessage(std::string(NoTrayHint(m_records.language)));
+    if (m_ended) return;  // the mouse went away while the hint was open
+  }
+  PlaceWindow(outcome.place);
   AddTrayIcon();
+}
+
+bool CZEL_RAdezeApp::TrayAvailable() const {
+  return m_platform.trayAvailable ? m_platform.trayAvailable() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void CZEL_RAdezeApp::PlaceWindow(WindowPlace place) {
+  if (!m_window) return;
+  switch (place) {
+    case WindowPlace::Shown: m_window->show(); break;
+    case WindowPlace::Minimised: m_window->showMinimized(); break;
+    case WindowPlace::Hidden:
+      m_window->showMinimized();
+      m_window->hide();
+      break;
+  }
+  if (place == WindowPlace::Hidden) {
+    m_trayWatch.start();
+  } else {
+    m_trayWatch.stop();
+  }
+  emit windowPlaced(place);
+}
+
+void CZEL_RAdezeApp::CheckTray() {
+  if (!m_window || m_ended || m_window->isVisible()) {
+    m_trayWatch.stop();
+    return;
+  }
+  const WindowPlace place = PlaceAfterTrayChange(WindowPlace::Hidden, TrayAvailable());
+  if (place != WindowPlace::Hidden) PlaceWindow(place);
 }
 
 void CZEL_RAdezeApp::AddTrayIcon() {

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -20,7 +21,9 @@
 #include "ports/keyboard_capture.h"
 #include "ports/message_sink.h"
 #include "ports/program_launcher.h"
+#include "ports/session_start.h"
 #include "ports/shell_port.h"
+#include "pages/tray_rules.h"
 #include "popups/zel_menu.h"
 #include "ports/system_settings.h"
 #include "profile/feature_report.h"
@@ -45,6 +48,10 @@ struct AppPlatform {
   // Told when that capture starts (true) and stops (false) taking the keyboard.
   std::function<void(bool)> captureObserver;
   bool accessRuleInstalled = false;  // an installed package's udev rule is in place
+  // Whether the desktop has a system tray now; left empty, Qt is asked.
+  std::function<bool()> trayAvailable{};
+  // The entry that starts the driver at login; null where there is none.
+  SessionStart* sessionStart = nullptr;
 };
 
 std::string MousePrompt(UiLanguage language);
@@ -56,8 +63,9 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   ~CZEL_RAdezeApp() override;
 
   // The start-up sequence. False when it ended the program (no mouse, a
-  // missing skin file): the event loop must not run then.
-  bool OnInitDialog();
+  // missing skin file): the event loop must not run then. Started hidden (by
+  // the session), the window goes to the tray, or is minimised without one.
+  bool OnInitDialog(bool startHidden = false);
 
   // ---- lifecycle
   void ShowMainWindow();
@@ -71,6 +79,8 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   // A tray menu command (32800/32801, 32837/32838).
   void OnTrayCommand(int id);
   void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
+  // Rescues a hidden window whose tray has gone away.
+  void CheckTray();
 
   // ---- MainWindowHost
   void ApplyProfileNow() override;
@@ -81,6 +91,7 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   void ShowAbout() override;
   MessageSink& messages() override { return m_platform.messages; }
   CZelMenu& eventMenu() override { return m_macroContextMenu; }
+  SessionStart* sessionStart() override { return m_platform.sessionStart; }
 
   // ---- ShellPort
   void RequestRepaint() override;
@@ -97,12 +108,14 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   // What the tray icon opens: the first submenu of trayMenu.
   QMenu* trayContextMenu() const { return m_tray.contextMenu(); }
   QString trayTip() const { return m_trayTip; }
+  bool trayWatched() const { return m_trayWatch.isActive(); }
   ActionHandshake* handshake() { return m_threads ? &m_threads->handshake() : nullptr; }
 
  signals:
   void trayAdded();
   void trayRemoved();
   void programEnded();
+  void windowPlaced(k9::WindowPlace place);
 
  private:
   ApplyPorts applyPorts();
@@ -111,6 +124,8 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   void LoadMenus(UiLanguage language);
   void SwitchLanguage(UiLanguage language);
   void MakeKeyboardCapture();
+  bool TrayAvailable() const;
+  void PlaceWindow(WindowPlace place);
 
   AppPlatform m_platform;
   DriverRecords m_records;
@@ -126,6 +141,10 @@ class CZEL_RAdezeApp final : public QObject, public MainWindowHost, public Shell
   CZelMenu m_trayMenu;
   QString m_trayTip;
   bool m_trayPresent = false;
+  // Watches for the tray going away, only while the window is hidden.
+  QTimer m_trayWatch;
+  // The no-tray hint is shown once per run.
+  bool m_noTrayHintShown = false;
   bool m_ended = false;
 };
 

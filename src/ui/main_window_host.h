@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "ports/message_sink.h"
+#include "ports/session_start.h"
 
 namespace k9 {
 
@@ -28,6 +29,8 @@ class MainWindowHost {
   virtual MessageSink& messages() = 0;
   // The event list's context menu, loaded in the interface language.
   virtual CZelMenu& eventMenu() = 0;
+  // Start at login; null where the program offers no such entry.
+  virtual SessionStart* sessionStart() { return nullptr; }
 };
 
 }  // namespace k9

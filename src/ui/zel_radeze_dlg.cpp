@@ -15,6 +15,7 @@
 #include "pages/fire_time_slider.h"
 #include "pages/function_menu_rules.h"
 #include "pages/hide_profile.h"
+#include "pages/tray_rules.h"
 #include "popups/warning_dlg.h"
 #include "popups/window_shape_qt.h"
 #include "profile/profile_edit.h"
@@ -143,6 +144,12 @@ void CZEL_RAdezeDlg::ShowWindowMenu(QPoint globalPos) {
   menu.addAction(IsEnglish(m_records.language) ? tr("Close") : QString::fromUtf8("关闭"),
                  this, [this] { m_host.HideToTray(); });
   menu.addSeparator();
+  if (SessionStart* start = m_host.sessionStart()) {
+    QAction* item = menu.addAction(QString::fromUtf8(StartWithSessionText(m_records.language)), this,
+                                   [start](bool checked) { start->SetEnabled(checked); });
+    item->setCheckable(true);
+    item->setChecked(start->IsEnabled());
+  }
   menu.addAction(QStringLiteral("&About ZEL_RAdeze..."), this, [this] { m_host.ShowAbout(); });
   menu.exec(globalPos);
 }

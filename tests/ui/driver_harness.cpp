@@ -22,7 +22,7 @@ DriverHarness::~DriverHarness() {
   Settle();
 }
 
-bool DriverHarness::Start() {
+bool DriverHarness::Start(bool startHidden) {
   AppPlatform platform{mouse, system, launcher, messages, {}, {}, {}, desktop::MakeKeyboardCapture, {}};
   platform.chooseFile = [this](FileDialogKind) -> std::optional<std::filesystem::path> {
     if (fileAnswers.empty()) return std::nullopt;
@@ -32,8 +32,10 @@ bool DriverHarness::Start() {
   };
   platform.openDocument = [this](const std::filesystem::path& file) { openedDocuments.push_back(file); };
   platform.captureObserver = [this](bool capturing) { log.Add(capturing ? "capture start" : "capture end"); };
+  platform.trayAvailable = [this] { return trayAvailable; };
+  platform.sessionStart = sessionStart;
   m_app = std::make_unique<CZEL_RAdezeApp>(m_dir.path(), platform);
-  const bool started = m_app->OnInitDialog();
+  const bool started = m_app->OnInitDialog(startHidden);
   Settle();
   return started;
 }

@@ -36,7 +36,7 @@ class DriverHarness {
   std::filesystem::path configPath() const { return m_dir.path() / "config.ini"; }
 
   // Constructs the application and runs the start-up sequence.
-  bool Start();
+  bool Start(bool startHidden = false);
 
   CZEL_RAdezeApp& app() { return *m_app; }
   CZEL_RAdezeDlg& window() { return *m_app->window(); }
@@ -68,6 +68,9 @@ class DriverHarness {
   sim::VirtualMouse mouse;
   std::deque<std::optional<std::filesystem::path>> fileAnswers;
   std::vector<std::filesystem::path> openedDocuments;
+  // What the driver finds when it asks for the desktop's tray.
+  bool trayAvailable = true;
+  SessionStart* sessionStart = nullptr;
 
  private:
   TempDir m_dir;

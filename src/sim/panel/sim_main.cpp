@@ -45,8 +45,15 @@ int main(int argc, char** argv) {
   const QCommandLineOption noWatcherOption(
       QStringLiteral("no-device-watcher"),
       QStringLiteral("Run as where no device monitor could be set up: an unplug is noticed by the reader alone."));
+  const QCommandLineOption hiddenOption(
+      QStringLiteral("hidden"),
+      QStringLiteral("Start as the desktop session does: the window in the tray, or minimised without one."));
+  const QCommandLineOption trayOption(QStringLiteral("tray"),
+                                      QStringLiteral("Pretend the desktop has a tray (yes) or none (no) instead of "
+                                                     "asking it."),
+                                      QStringLiteral("yes|no"));
   parser.addOptions({dirOption, absentOption, noPanelOption, logOption, scriptOption, sharedNodeOption,
-                     pointerRateOption, noAccessOption, noWatcherOption});
+                     pointerRateOption, noAccessOption, noWatcherOption, hiddenOption, trayOption});
   parser.process(application);
 
   k9::sim::SimLog log(parser.value(logOption));
@@ -108,12 +115,21 @@ int main(int argc, char** argv) {
       log.CaptureEnd();
     }
   };
+  if (parser.isSet(trayOption)) {
+    const bool tray = parser.value(trayOption) == QStringLiteral("yes");
+    platform.trayAvailable = [tray] { return tray; };
+  }
 
   int result = 0;
   {
     k9::CZEL_RAdezeApp app(programDirectory, platform);
     QObject::connect(&app, &k9::CZEL_RAdezeApp::trayAdded, [&log] { log.Add("tray-add"); });
     QObject::connect(&app, &k9::CZEL_RAdezeApp::trayRemoved, [&log] { log.Add("tray-remove"); });
+    QObject::connect(&app, &k9::CZEL_RAdezeApp::windowPlaced, [&log](k9::WindowPlace place) {
+      static constexpr const char* kPlaces[] = {"shown", "minimised", "hidden"};
+      const auto index = static_cast<std::size_t>(place);
+      log.Add("window", index < std::size(kPlaces) ? kPlaces[index] : "?");
+    });
 
     std::unique_ptr<k9::sim::ScriptRunner> runner;
     if (script) runner = std::make_unique<k9::sim::ScriptRunner>(std::move(*script), app, mouse, log, answers);
@@ -123,7 +139,7 @@ int main(int argc, char** argv) {
     if (runner && parser.isSet(absentOption)) runner->Start();
 
     std::unique_ptr<k9::sim::SimPanel> panel;
-    if (app.OnInitDialog()) {
+    if (app.OnInitDialog(parser.isSet(hiddenOption))) {
       if (!parser.isSet(noPanelOption)) {
         panel = std::make_unique<k9::sim::SimPanel>(mouse, log);
         if (QWidget* window = app.window()) panel->move(window->geometry().right() + 16, window->geometry().top());
