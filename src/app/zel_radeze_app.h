@@ -38,6 +38,9 @@ struct AppPlatform {
   std::function<std::optional<std::filesystem::path>(FileDialogKind)> chooseFile;
   std::function<void(const std::filesystem::path&)> openDocument;
   std::string accessFixCommand;
+  // Where the pointer speed and wheel lines go, for the about box:
+  // "GNOME settings", ..., "not available on this desktop".
+  std::string systemSettingsName = {};
 };
 
 std::string MousePrompt(UiLanguage language);
