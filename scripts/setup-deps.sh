@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev libhidapi-dev libudev-dev libx11-dev libxext-dev
+  libxi-dev libglib2.0-dev gsettings-desktop-schemas dbus-daemon
   fonts-wqy-zenhei
   xvfb xauth xdotool
   dpkg-dev lintian

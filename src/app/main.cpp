@@ -13,7 +13,7 @@
 #include "platform/desktop/message_box_sink.h"
 #include "platform/desktop/power_events.h"
 #include "platform/desktop/single_instance.h"
-#include "platform/desktop/x11_system_settings.h"
+#include "platform/desktop/desktop_system_settings_factory.h"
 #include "platform/hidapi_backend.h"
 #include "platform/program_launcher_qt.h"
 #include "platform/udev_device_watcher.h"
@@ -39,15 +39,22 @@ int main(int argc, char** argv) {
   k9::platform::HidapiBackend hidapi;
   const std::unique_ptr<k9::TracingHidBackend> tracing = k9::MakeHidTraceFromEnvironment(hidapi);
   k9::HidBackend& backend = tracing ? static_cast<k9::HidBackend&>(*tracing) : hidapi;
-  k9::desktop::X11SystemSettings system;
+  const k9::desktop::DesktopSystemSettings system = k9::desktop::MakeDesktopSystemSettings();
   k9::platform::DesktopProgramLauncher launcher;
   k9::desktop::MessageBoxSink messages;
   // From the build tree the user installs the rule; installed, the package did.
-  k9::AppPlatform platform{backend, system, launcher, messages, {}, {},
+  k9::AppPlatform platform{backend,
+                           *system.settings,
+                           launcher,
+                           messages,
+                           {},
+                           {},
                            where.installedData ? std::string()
                                                : "sudo " + k9::ShellQuote((programDirectory / "install-udev-rule.sh").string()),
-                           k9::desktop::MakeKeyboardCapture, {}};
+                           k9::desktop::MakeKeyboardCapture,
+                           {}};
   platform.accessRuleInstalled = where.installedData.has_value();
+  platform.systemSettingsName = system.name;
   k9::desktop::Autostart autostart(QCoreApplication::applicationFilePath().toStdString(), std::string(k9::kDesktopId));
   platform.sessionStart = &autostart;
   k9::CZEL_RAdezeApp app(programDirectory, platform);

@@ -325,7 +325,7 @@ void CZEL_RAdezeApp::OpenUserGuide() {
 }
 
 void CZEL_RAdezeApp::ShowAbout() {
-  CAboutDlg about(m_window.get());
+  CAboutDlg about(QString::fromStdString(m_platform.systemSettingsName), m_window.get());
   about.exec();
 }
 

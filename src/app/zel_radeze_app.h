@@ -52,6 +52,9 @@ struct AppPlatform {
   std::function<bool()> trayAvailable{};
   // The entry that starts the driver at login; null where there is none.
   SessionStart* sessionStart = nullptr;
+  // Where the pointer speed and wheel lines go, for the about box:
+  // "GNOME settings", ..., "not available on this desktop".
+  std::string systemSettingsName = {};
 };
 
 std::string MousePrompt(UiLanguage language);

@@ -10,7 +10,6 @@
 
 #include "platform/desktop/single_instance.h"
 #include "platform/desktop/x11_system_settings.h"
-#include "support/xvfb_server.h"
 
 namespace k9::desktop {
 namespace {
@@ -25,21 +24,6 @@ TEST(PointerSpeedMapping, EverySpeedRoundTripsAndOutOfRangeIsHeld) {
   EXPECT_EQ(SpeedOfAcceleration(2, 2), 10) << "X's default acceleration is the Windows default";
   EXPECT_EQ(SpeedOfAcceleration(0, 0), 1);
   EXPECT_EQ(SpeedOfAcceleration(100, 1), 20);
-}
-
-// On an X server of its own, so that the user's pointer is never touched.
-TEST(X11SystemSettings, PointerSpeedRoundTripsOnTheServerAndWheelLinesFail) {
-  test::XvfbServer server;
-  ASSERT_TRUE(server.running()) << "Xvfb did not start";
-  const QByteArray previous = qgetenv("DISPLAY");
-  qputenv("DISPLAY", QByteArray::fromStdString(server.display()));
-  X11SystemSettings settings;
-  EXPECT_FALSE(settings.QueryWheelLines()) << "X has no wheel scroll lines";
-  for (int speed : {1, 7, 20, 10}) {
-    settings.SetPointerSpeed(speed);
-    EXPECT_EQ(settings.QueryPointerSpeed(), speed);
-  }
-  qputenv("DISPLAY", previous);
 }
 
 QString UniqueName() { return QStringLiteral("k9-test-") + QUuid::createUuid().toString(QUuid::Id128); }

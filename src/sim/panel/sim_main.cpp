@@ -11,6 +11,7 @@
 #include "app/program_directory_setup.h"
 #include "app/zel_radeze_app.h"
 #include "platform/desktop/keyboard_capture_factory.h"
+#include "platform/desktop/desktop_system_settings_factory.h"
 #include "sim/panel/script_runner.h"
 #include "sim/panel/sim_editor.h"
 #include "sim/panel/sim_log.h"
@@ -52,8 +53,12 @@ int main(int argc, char** argv) {
                                       QStringLiteral("Pretend the desktop has a tray (yes) or none (no) instead of "
                                                      "asking it."),
                                       QStringLiteral("yes|no"));
+  const QCommandLineOption realSettingsOption(
+      QStringLiteral("real-settings"),
+      QStringLiteral("Send the pointer speed and wheel lines to this session's desktop settings, chosen as "
+                     "ZEL_RAdeze chooses them, instead of simulated ones (they are logged all the same)."));
   parser.addOptions({dirOption, absentOption, noPanelOption, logOption, scriptOption, sharedNodeOption,
-                     pointerRateOption, noAccessOption, noWatcherOption, hiddenOption, trayOption});
+                     pointerRateOption, noAccessOption, noWatcherOption, hiddenOption, trayOption, realSettingsOption});
   parser.process(application);
 
   k9::sim::SimLog log(parser.value(logOption));
@@ -90,12 +95,28 @@ int main(int argc, char** argv) {
     if (event.kind == k9::sim::SimEvent::Kind::InputSent) log.Add("input", k9::sim::HexBytes(event.bytes, 3));
   });
 
-  k9::sim::SimSystemSettings system(log);
+  k9::sim::SimSystemSettings simulated(log);
+  k9::desktop::DesktopSystemSettings real;
+  std::unique_ptr<k9::sim::LoggedSystemSettings> logged;
+  if (parser.isSet(realSettingsOption)) {
+    real = k9::desktop::MakeDesktopSystemSettings();
+    logged = std::make_unique<k9::sim::LoggedSystemSettings>(log, *real.settings);
+    log.Add("desktop-settings", real.name);
+  }
+  k9::SystemSettings& system = logged ? static_cast<k9::SystemSettings&>(*logged) : simulated;
   k9::sim::SimProgramLauncher launcher(log);
   k9::sim::SimMessageSink messages(log, !script.has_value());
   k9::sim::FileAnswers answers;
-  k9::AppPlatform platform{tracing ? static_cast<k9::HidBackend&>(*tracing) : mouse, system, launcher, messages, {},
-                           {}, {}, k9::desktop::MakeKeyboardCapture, {}};
+  k9::AppPlatform platform{tracing ? static_cast<k9::HidBackend&>(*tracing) : mouse,
+                           system,
+                           launcher,
+                           messages,
+                           {},
+                           {},
+                           {},
+                           k9::desktop::MakeKeyboardCapture,
+                           {}};
+  platform.systemSettingsName = logged ? real.name : std::string("simulated");
   if (script) {
     platform.chooseFile = [&answers, &log](k9::FileDialogKind kind) -> std::optional<std::filesystem::path> {
       const bool open = kind == k9::FileDialogKind::OpenProfile || kind == k9::FileDialogKind::OpenMacros;

@@ -32,6 +32,16 @@ void SimSystemSettings::SetWheelLines(int lines) {
   m_log.Add("wheel-lines", std::to_string(lines));
 }
 
+void LoggedSystemSettings::SetPointerSpeed(int speed) {
+  m_real.SetPointerSpeed(speed);
+  m_log.Add("pointer-speed", std::to_string(speed));
+}
+
+void LoggedSystemSettings::SetWheelLines(int lines) {
+  m_real.SetWheelLines(lines);
+  m_log.Add("wheel-lines", std::to_string(lines));
+}
+
 void SimMessageSink::ShowMessage(const std::string& utf8Text) {
   m_log.Add("message", utf8Text);
   if (!m_show) return;

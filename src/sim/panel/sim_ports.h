@@ -1,6 +1,7 @@
 // The simulator's stand-ins for the desktop: system settings that start at
-// pointer speed 10 and 3 wheel lines, programs that are only logged, and
-// message boxes that are logged (and, without a script, shown).
+// pointer speed 10 and 3 wheel lines (or the session's real ones, logged the
+// same way), programs that are only logged, and message boxes that are
+// logged (and, without a script, shown).
 #pragma once
 
 #include <mutex>
@@ -25,6 +26,20 @@ class SimSystemSettings final : public SystemSettings {
   std::mutex m_mutex;
   int m_pointerSpeed = 10;
   int m_wheelLines = 3;
+};
+
+// The session's own settings, with the log lines of the simulated ones.
+class LoggedSystemSettings final : public SystemSettings {
+ public:
+  LoggedSystemSettings(SimLog& log, SystemSettings& real) : m_log(log), m_real(real) {}
+  std::optional<int> QueryPointerSpeed() override { return m_real.QueryPointerSpeed(); }
+  void SetPointerSpeed(int speed) override;
+  std::optional<int> QueryWheelLines() override { return m_real.QueryWheelLines(); }
+  void SetWheelLines(int lines) override;
+
+ private:
+  SimLog& m_log;
+  SystemSettings& m_real;
 };
 
 class SimProgramLauncher final : public ProgramLauncher {
