@@ -44,9 +44,9 @@ struct AppPlatform {
   std::string accessFixCommand;
   // The macro recorder's keyboard capture for the main window; left empty,
   // a recording gets no keys.
-  std::function<std::unique_ptr<KeyboardCapture>(QWidget&, KeyboardCapture::Sink)> makeKeyboardCapture;
+  std::function<std::unique_ptr<KeyboardCapture>(QWidget&, KeyboardCapture::Sink)> makeKeyboardCapture{};
   // Told when that capture starts (true) and stops (false) taking the keyboard.
-  std::function<void(bool)> captureObserver;
+  std::function<void(bool)> captureObserver{};
   bool accessRuleInstalled = false;  // an installed package's udev rule is in place
   // Whether the desktop has a system tray now; left empty, Qt is asked.
   std::function<bool()> trayAvailable{};
