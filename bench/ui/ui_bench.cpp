@@ -1,16 +1,24 @@
 // Speed and memory of the main window on the virtual mouse: a full paint of
 // each page, a pointer move that changes the hover until the window is
-// repainted, start-up until the window is shown, and the peak memory.
+// repainted, start-up until the window is shown, the macro editor's event
+// list, recording and event menu, and the peak memory.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWindow>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <vector>
 
 #include "app/zel_radeze_app.h"
+#include "macros/key_codes.h"
+#include "sim/panel/sim_editor.h"
 #include "sim/virtual_mouse.h"
+#include "ui/macro_editor/macro_editor_view.h"
 
 namespace {
 
@@ -130,6 +138,171 @@ void BM_StartUpToShown(benchmark::State& state) {
   RecordPeakMemory(state);
 }
 BENCHMARK(BM_StartUpToShown)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// ---- the macro editor ----------------------------------------------------------
+
+void Click(k9::CZEL_RAdezeDlg& window, QPoint p) {
+  Move(window, p);
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, QPointF(p), QPointF(p), QPointF(window.mapToGlobal(p)), Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&window, &event);
+  }
+  QCoreApplication::processEvents();
+}
+
+// The driver on its advanced page, the macro editor's controls shown.
+struct EditorDriver : Driver {
+  k9::CMacroEditorView* editor = [this]() -> k9::CMacroEditorView* {
+    if (!exposed) return nullptr;
+    Click(*app.window(), Centre(app.records().layout.mainEntries.at(k9::main_region::kAdvancedTab)));
+    return app.window()->macroEditor();
+  }();
+  k9::sim::SimEditor hands{app};
+
+  // User macros 0 and 1 hold `count` key events each, a press and a release
+  // of A in turn, 30 ms apart.
+  void FillFirstMacros(int count) {
+    app.records().macros.Edit([&](auto& user, auto&) {
+      for (int m = 0; m < 2; ++m) {
+        user[m].setEventCount(static_cast<std::uint8_t>(count));
+        for (int e = 0; e < count; ++e) {
+          const std::uint8_t action = e % 2 == 0 ? k9::kActionPress : k9::kActionRelease;
+          user[m].setEvent(e, k9::MacroEvent{4, action, 30});
+        }
+      }
+    });
+    editor->RefillMacroList();
+  }
+  // Runs the event loop until `done` holds, at most `tries` rounds.
+  template <typename Done>
+  bool Until(Done done, int tries = 100) {
+    for (int i = 0; i < tries && !done(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+  }
+};
+
+// Per-iteration wall times, so that the median can be reported beside the mean.
+class Laps {
+ public:
+  void Start() { m_start = std::chrono::steady_clock::now(); }
+  void Stop() { m_ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_start).count()); }
+  void Report(benchmark::State& state) {
+    if (m_ms.empty()) return;
+    std::sort(m_ms.begin(), m_ms.end());
+    state.counters["median_ms"] = m_ms[m_ms.size() / 2];
+    state.counters["max_ms"] = m_ms.back();
+  }
+
+ private:
+  std::chrono::steady_clock::time_point m_start;
+  std::vector<double> m_ms;
+};
+
+// Selecting a macro of 254 events: the event list is emptied and refilled
+// (every event and its delay row) and repainted.
+void BM_RebuildEventList254(benchmark::State& state) {
+  EditorDriver d;
+  if (!d.editor) {
+    state.SkipWithError("the macro editor is not shown");
+    return;
+  }
+  d.FillFirstMacros(254);
+  QListWidget& macros = *d.editor->macroList();
+  QListWidget& events = *d.editor->eventList();
+  int row = 0;
+  Laps laps;
+  for (auto _ : state) {
+    row = 1 - row;
+    laps.Start();
+    macros.setCurrentRow(row);
+    events.viewport()->repaint();
+    laps.Stop();
+  }
+  state.counters["rows"] = events.count();
+  laps.Report(state);
+}
+BENCHMARK(BM_RebuildEventList254)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A key pressed while recording, until its row is painted in the event list.
+void BM_RecordedKeyToRow(benchmark::State& state) {
+  EditorDriver d;
+  if (!d.editor) {
+    state.SkipWithError("the macro editor is not shown");
+    return;
+  }
+  d.FillFirstMacros(0);
+  d.editor->macroList()->setCurrentRow(0);
+  k9::CEditableListBox& events = *d.editor->eventList();
+  PaintCounter paints(*events.viewport());
+  Laps laps;
+  for (auto _ : state) {
+    state.PauseTiming();
+    // A recording holds up to 254 events: start a new one before it is full.
+    if (!d.editor->recording() || events.count() > 400) {
+      if (d.editor->recording()) d.editor->ToggleRecording();
+      d.FillFirstMacros(0);
+      d.editor->macroList()->setCurrentRow(0);
+      d.editor->ToggleRecording();
+    }
+    const double paintsBefore = paints.count;
+    const int rowsBefore = events.count();
+    state.ResumeTiming();
+    laps.Start();
+    d.hands.Key(0x41, true);
+    const bool shown = d.Until([&] { return events.count() > rowsBefore && paints.count > paintsBefore; });
+    laps.Stop();
+    state.PauseTiming();
+    d.hands.Key(0x41, false);
+    d.Until([&] { return false; }, 1);
+    state.ResumeTiming();
+    if (!shown) {
+      state.SkipWithError("the recorded key did not reach the event list");
+      break;
+    }
+  }
+  laps.Report(state);
+}
+BENCHMARK(BM_RecordedKeyToRow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A right-button release over an event row until the event menu is shown and
+// painted.
+void BM_OpenEventMenu(benchmark::State& state) {
+  EditorDriver d;
+  if (!d.editor) {
+    state.SkipWithError("the macro editor is not shown");
+    return;
+  }
+  d.FillFirstMacros(20);
+  d.editor->macroList()->setCurrentRow(0);
+  k9::CEditableListBox& events = *d.editor->eventList();
+  const QPoint row = events.viewport()->mapToGlobal(events.visualItemRect(events.item(2)).center());
+  k9::CZelMenu& menu = static_cast<k9::MainWindowHost&>(d.app).eventMenu();
+  Laps laps;
+  for (auto _ : state) {
+    laps.Start();
+    d.hands.RightButtonUp(row);
+    QMenu* first = menu.firstSubmenu();
+    if (!first) {
+      state.SkipWithError("no event menu");
+      break;
+    }
+    PaintCounter paints(*first);
+    const bool shown = d.Until([&] { return first->isVisible() && paints.count > 0; });
+    laps.Stop();
+    state.PauseTiming();
+    first->hide();
+    d.Until([&] { return !first->isVisible(); });
+    state.ResumeTiming();
+    if (!shown) {
+      state.SkipWithError("the event menu was not shown");
+      break;
+    }
+  }
+  laps.Report(state);
+}
+BENCHMARK(BM_OpenEventMenu)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

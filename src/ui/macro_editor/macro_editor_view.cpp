@@ -139,9 +139,15 @@ void CMacroEditorView::ShowMacroList() {
 void CMacroEditorView::ShowEventList() {
   if (!m_eventList) return;
   const MacroEditorState& state = m_records.editor;
+  QStringList rows;
+  rows.reserve(static_cast<qsizetype>(state.eventRows.size()));
+  for (const std::string& row : state.eventRows) rows << QString::fromStdString(row);
+  // One layout pass for the whole list instead of one for each row.
+  m_eventList->setUpdatesEnabled(false);
   m_eventList->clear();
-  for (const std::string& row : state.eventRows) m_eventList->addItem(QString::fromStdString(row));
+  m_eventList->addItems(rows);
   SelectRow(*m_eventList, state.eventSelection);
+  m_eventList->setUpdatesEnabled(true);
 }
 
 // ---- the controls' notifications ----------------------------------------------
