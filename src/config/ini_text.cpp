@@ -148,6 +148,14 @@ std::string SerialiseIniText(const IniText& text) {
   return EncodeText(utf8, text.encoding);
 }
 
+std::vector<std::string> IniSectionNames(const IniText& text) {
+  std::vector<std::string> names;
+  for (const auto& line : text.lines) {
+    if (const auto name = SectionName(line)) names.emplace_back(*name);
+  }
+  return names;
+}
+
 std::string ReadIniValue(const IniText& text, std::string_view section, std::string_view key,
                          std::size_t bufferSize) {
   if (bufferSize == 0) return {};
