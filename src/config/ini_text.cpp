@@ -1,4 +1,5 @@
 #include "config/ini_text.h"
+#include "config/ini_sections.h"
 
 #include <algorithm>
 #include <optional>

@@ -39,7 +39,4 @@ std::string ReadIniValue(const IniText& text, std::string_view section, std::str
 // a key, ']' in a section name, an empty name, a key starting with '[').
 bool SetIniValue(IniText& text, std::string_view section, std::string_view key, std::string_view value);
 
-// The names of the text's [section] lines, in file order, duplicates kept.
-std::vector<std::string> IniSectionNames(const IniText& text);
-
 }  // namespace k9

@@ -1,4 +1,5 @@
 #include "config/profile_store.h"
+#include "config/profile_keys.h"
 
 #include <array>
 #include <string_view>

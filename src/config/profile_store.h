@@ -9,8 +9,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "config/ui_language.h"
 #include "profile/profile.h"
@@ -26,9 +24,6 @@ inline constexpr std::int32_t kTransferProfile = 7;  // the section of exported 
 std::string ProfileSection(std::int32_t number);
 // "CfgReset" + n, or "CfgReset_EN5" for profile 5 in English (language exactly 1).
 std::string FactorySection(std::int32_t number, UiLanguage language);
-
-// The 23 keys of a profile section, in the order in which SaveProfile writes them.
-std::vector<std::string_view> ProfileKeyNames();
 
 // Reads section "Config" + n (or its factory section) into every field of
 // the profile; nothing is applied.

@@ -26,6 +26,8 @@ if "$checker" "$work/cut" > /dev/null; then echo "the checker accepts a cut macr
 head -c -30 "$work/bin/config.ini" > "$work/cut/config.ini"
 cp "$work/bin/Macro_EN.dat" "$work/cut/"
 if "$checker" "$work/cut" > /dev/null; then echo "the checker accepts a cut config.ini"; exit 1; fi
+sed '0,/^FIRE_TIME=/{/^FIRE_TIME=/d}' "$work/bin/config.ini" > "$work/cut/config.ini"
+if "$checker" "$work/cut" > /dev/null; then echo "the checker accepts a profile without FIRE_TIME"; exit 1; fi
 if ! "$checker" "$work/bin"; then echo "the shipped files do not pass the checker"; exit 1; fi
 
 # Rounds of saves, each round with other values so that every write changes

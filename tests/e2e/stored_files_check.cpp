@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "config/ini_file.h"
+#include "config/ini_sections.h"
+#include "config/profile_keys.h"
 #include "config/profile_store.h"
 #include "macros/macro_file.h"
 #include "util/decimal.h"
@@ -61,7 +63,7 @@ void CheckConfig(const fs::path& file, Report& report) {
     if (!IsWrittenDecimal(value)) report.Fault(file, std::string("[Init] ") + key + "=" + value);
   }
   std::vector<std::string> sections = k9::IniSectionNames(text);
-  for (int n = k9::kFirstUserProfile; n <= k9::kMirrorProfile; ++n) {
+  for (int n = k9::kFirstUserProfile; n <= k9::kLastUserProfile; ++n) {
     const std::string name = k9::ProfileSection(n);
     if (std::none_of(sections.begin(), sections.end(), [&](const auto& s) { return s == name; })) {
       report.Fault(file, "no [" + name + "]");
