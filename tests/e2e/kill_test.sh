@@ -41,7 +41,6 @@ click 558 568
 click 732 568
 wait 2
 click 402 28
-click 109 436
 text repeat $((round % 9 + 1))
 click 363 401
 click 663 28
