@@ -3,13 +3,15 @@
 # saving (Apply, Save, Set repeat, language and profile switches), and checks
 # after every kill that config.ini and the macro files are whole; every
 # K9_KILL_RESTART_EVERY-th kill the next start must come up and end normally.
-# K9_KILL_SEED (default: random, printed) and K9_KILL_COUNT (default 200).
+# K9_KILL_SEED (default: random, printed), K9_KILL_COUNT (default 200),
+# K9_KILL_MAX_DELAY_MS (the latest kill after the start, default 300).
 # usage: kill_test.sh SIM PROGRAM_DIR CHECKER
 set -u
 sim=$1 program=$2 checker=$3
 seed=${K9_KILL_SEED:-$(( $(date +%s%N) % 32768 ))}
 count=${K9_KILL_COUNT:-200}
 restart_every=${K9_KILL_RESTART_EVERY:-10}
+max_delay=${K9_KILL_MAX_DELAY_MS:-300}
 echo "seed $seed (K9_KILL_SEED=$seed repeats this run), $count kills"
 RANDOM=$seed
 work=$(mktemp -d)
@@ -60,14 +62,17 @@ EOF
 echo "tray exit" > "$work/exit.txt"
 
 failed=0
+in_script=0
 for i in $(seq 1 "$count"); do
-  delay=$(( RANDOM % 301 ))
+  delay=$(( RANDOM % (max_delay + 1) ))
   "$sim" --dir "$work/bin" --no-panel --log "$work/kill-log.txt" --script "$work/saves.txt" \
     2> "$work/stderr.txt" &
   pid=$!
-  sleep "$(printf '0.%03d' "$delay")"
+  sleep "$(printf '%d.%03d' $((delay / 1000)) $((delay % 1000)))"
   kill -KILL "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
+  if grep -q ' window shown$' "$work/kill-log.txt" 2>/dev/null; then in_script=$((in_script + 1)); fi
+  rm -f "$work/kill-log.txt"
   if ! "$checker" "$work/bin"; then
     echo "kill $i after $delay ms left a broken file"; failed=1; break
   fi
@@ -82,7 +87,8 @@ for i in $(seq 1 "$count"); do
   fi
 done
 leftovers=$(find "$work/bin" -maxdepth 1 -name '.*.tmp*' | wc -l)
-echo "temporary files left by the kills: $leftovers"
+echo "kills after the start-up apply, while the script saved: $in_script; temporary files left: $leftovers"
 if [ $failed -ne 0 ]; then echo "seed $seed"; exit 1; fi
+if [ "$in_script" -eq 0 ]; then echo "no kill came while the script was saving"; exit 1; fi
 echo "$count kills, the files were whole every time"
 exit 0
