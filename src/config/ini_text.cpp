@@ -1,4 +1,5 @@
 #include "config/ini_text.h"
+#include "config/ini_sections.h"
 
 #include <algorithm>
 #include <optional>
@@ -146,6 +147,14 @@ std::string SerialiseIniText(const IniText& text) {
     utf8 += text.newline;
   }
   return EncodeText(utf8, text.encoding);
+}
+
+std::vector<std::string> IniSectionNames(const IniText& text) {
+  std::vector<std::string> names;
+  for (const auto& line : text.lines) {
+    if (const auto name = SectionName(line)) names.emplace_back(*name);
+  }
+  return names;
 }
 
 std::string ReadIniValue(const IniText& text, std::string_view section, std::string_view key,

@@ -1,4 +1,5 @@
 #include "config/profile_store.h"
+#include "config/profile_keys.h"
 
 #include <array>
 #include <string_view>
@@ -88,6 +89,12 @@ void SaveKey(const std::filesystem::path& file, std::int32_t number, const Profi
 }
 
 }  // namespace
+
+std::vector<std::string_view> ProfileKeyNames() {
+  std::vector<std::string_view> names;
+  for (const auto& key : ProfileKeys()) names.emplace_back(key.name);
+  return names;
+}
 
 std::string ProfileSection(std::int32_t number) { return "Config" + std::to_string(number); }
 

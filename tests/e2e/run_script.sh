@@ -9,7 +9,10 @@
 #   line at all; "~ REGEX" must match some line, wherever it is (for events
 #   of two threads whose order is not fixed); "= COUNT REGEX" means exactly
 #   COUNT log lines match; "@ FILE REGEX" means FILE (relative to the run's folder)
-#   has a line matching REGEX; "#" starts a comment.
+#   has a line matching REGEX; "!> REGEX" must match no line after the line
+#   the previous expectation matched; "#" starts a comment.
+# With K9_FILES_CHECK set to the stored-files checker, the program directory's
+# config.ini and macro files must also pass it after the run.
 # usage: run_script.sh [--wayland] SIM PROGRAM_DIR SCRIPT EXPECT [sim options...]
 set -u
 wayland=0
@@ -71,6 +74,12 @@ while IFS= read -r want || [ -n "$want" ]; do
     if ! grep -Eq -- "${want#~ }" "$work/log.txt"; then echo "missing anywhere: ${want#~ }"; failed=1; fi
     continue
   fi
+  if [[ "$want" == '!> '* ]]; then
+    if tail -n +$((line + 1)) "$work/log.txt" | grep -Eq -- "${want#!> }"; then
+      echo "unexpected after log line $line: ${want#!> }"; failed=1
+    fi
+    continue
+  fi
   if [[ "$want" == '! '* ]]; then
     if grep -Eq -- "${want#! }" "$work/log.txt"; then echo "unexpected: ${want#! }"; failed=1; fi
     continue
@@ -79,5 +88,6 @@ while IFS= read -r want || [ -n "$want" ]; do
   if [ -z "$found" ]; then echo "missing (after log line $line): $want"; failed=1; break; fi
   line=$((line + found))
 done < "$expect"
+if [ -n "${K9_FILES_CHECK:-}" ] && ! "$K9_FILES_CHECK" "$work/bin"; then failed=1; fi
 if [ $failed -ne 0 ]; then echo "---- log"; cat "$work/log.txt"; exit 1; fi
 exit 0
