@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "sim/panel/sim_log.h"
-#include "sim/panel/sim_script.h"
+#include "sim/sim_script.h"
 
 namespace k9::sim {
 namespace {

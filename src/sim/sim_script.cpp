@@ -1,4 +1,4 @@
-#include "sim/panel/sim_script.h"
+#include "sim/sim_script.h"
 
 #include <array>
 #include <charconv>
