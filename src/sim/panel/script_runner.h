@@ -15,7 +15,7 @@
 #include "app/zel_radeze_app.h"
 #include "sim/panel/sim_editor_control.h"
 #include "sim/panel/sim_log.h"
-#include "sim/panel/sim_script.h"
+#include "sim/sim_script.h"
 #include "sim/virtual_mouse.h"
 
 namespace k9::sim {
