@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "popups/popup_placement.h"
 #include "popups/window_shape_qt.h"
 #include "profile/profile_edit.h"
 #include "skin/qt/skin_image.h"
@@ -81,7 +82,7 @@ int SubMenuOffset(int category, int rowHeight, int macroCount) {
 // ---- first level -------------------------------------------------------
 
 CMenuDlg::CMenuDlg(QWidget* owner, DriverRecords& records, MenuState& state, MenuHost host)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+    : QWidget(owner, PopupWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)),
       m_records(records), m_state(state), m_host(std::move(host)) {
   setWindowTitle(QStringLiteral("MainMenuDlg"));
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -149,10 +150,8 @@ void CMenuDlg::ReopenSubMenu() {
   auto* sub = new CSubMenuDlg(*this, m_records, m_state, m_host);
   m_state.subMenu = sub;
   m_state.subMenuOpen = true;
-  const QPoint topLeft = geometry().topLeft();
-  sub->setGeometry(topLeft.x() + m_itemWidth,
-                   topLeft.y() + SubMenuOffset(m_state.menuHover, m_rowHeight, m_records.macros.macroCount),
-                   kSubMenuWindowWidth, kSubMenuWindowHeight);
+  PlacePopup(*sub, *this, QPoint(m_itemWidth, SubMenuOffset(m_state.menuHover, m_rowHeight, m_records.macros.macroCount)),
+             QSize(kSubMenuWindowWidth, kSubMenuWindowHeight));
   // An empty shape would unshape the window instead of hiding it: a menu
   // with no rows is not shown at all.
   if (sub->subVisibleHeight() > 0) sub->show();
@@ -187,7 +186,7 @@ void CMenuDlg::mouseReleaseEvent(QMouseEvent* event) {
 // ---- second level ------------------------------------------------------
 
 CSubMenuDlg::CSubMenuDlg(CMenuDlg& owner, DriverRecords& records, MenuState& state, MenuHost host)
-    : QWidget(&owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+    : QWidget(&owner, PopupWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)),
       m_owner(owner), m_records(records), m_state(state), m_host(std::move(host)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_ShowWithoutActivating);

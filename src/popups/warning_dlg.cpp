@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "popups/popup_placement.h"
 #include "popups/window_shape_qt.h"
 #include "skin/qt/skin_image.h"
 #include "ui/page_painter.h"
@@ -16,14 +17,14 @@ int WarningHitTest(const SkinLayout& layout, int x, int y) {
   return kNoRegion;
 }
 
-WarningDlg::WarningDlg(QWidget* owner, const DriverRecords& records, QPoint anchor)
-    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), m_records(records) {
+WarningDlg::WarningDlg(QWidget& owner, const DriverRecords& records, QPoint offset)
+    : QDialog(&owner, PopupWindowFlags(Qt::Dialog | Qt::FramelessWindowHint)), m_records(records) {
   setModal(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   const QImage mask = LoadSkinImage(m_records.skinsDirectory, "warning_mask.jpg");
   ApplyWindowShape(*this, BuildMaskRegion(mask));
-  setGeometry(anchor.x(), anchor.y(), std::max(1, mask.width()), std::max(1, mask.height()));
+  PlacePopup(*this, owner, offset, QSize(std::max(1, mask.width()), std::max(1, mask.height())));
 }
 
 void WarningDlg::paintEvent(QPaintEvent*) {

@@ -19,7 +19,8 @@ int WarningHitTest(const SkinLayout& layout, int x, int y);
 class WarningDlg : public QDialog {
   Q_OBJECT
  public:
-  WarningDlg(QWidget* owner, const DriverRecords& records, QPoint anchor);
+  // Opens at `offset` from the owner's top-left corner (see PlacePopup).
+  WarningDlg(QWidget& owner, const DriverRecords& records, QPoint offset);
 
   int warningHover() const { return m_warningHover; }
 

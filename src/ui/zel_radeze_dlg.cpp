@@ -16,6 +16,7 @@
 #include "pages/function_menu_rules.h"
 #include "pages/hide_profile.h"
 #include "pages/tray_rules.h"
+#include "popups/popup_placement.h"
 #include "popups/warning_dlg.h"
 #include "popups/window_shape_qt.h"
 #include "profile/profile_edit.h"
@@ -332,11 +333,10 @@ void CZEL_RAdezeDlg::OpenFunctionMenu(int field) {
   if (field < m::kFirstButtonField || field > m::kLastButtonField) return;
   m_ui.menuField = field;
   const SkinEntry& entry = m_records.layout.mainEntries[static_cast<std::size_t>(field)];
-  const QPoint topLeft = geometry().topLeft();
-  m_ui.popupAnchor = QPoint(SaturatedOffset(topLeft.x(), entry.x),
-                            SaturatedOffset(topLeft.y(), std::int64_t{entry.y} + entry.height));
+  const QPoint offset = FieldPopupOffset(entry);
+  m_ui.popupAnchor = PopupPosition(*this, offset);
   if (NeedsLeftButtonWarning(m_records.state.profile, field - m::kFirstButtonField)) {
-    WarningDlg warning(this, m_records, m_ui.popupAnchor);
+    WarningDlg warning(*this, m_records, offset);
     emit warningShown(&warning);
     // The pressed look ends with the press that the modal window swallows.
     m_ui.buttonPressed = false;
@@ -354,7 +354,7 @@ void CZEL_RAdezeDlg::OpenFunctionMenu(int field) {
   host.repaint = [this] { update(); };
   auto* menu = new CMenuDlg(this, m_records, m_menuState, std::move(host));
   m_functionMenu = menu;
-  menu->setGeometry(m_ui.popupAnchor.x(), m_ui.popupAnchor.y(), kMenuWindowSize, kMenuWindowSize);
+  PlacePopup(*menu, *this, offset, QSize(kMenuWindowSize, kMenuWindowSize));
   m_ui.menuOpen = true;
   menu->show();
 }

@@ -242,8 +242,8 @@ TEST(WarningWindow, HoverHitsTheTwoButtonsOnly) {
   EXPECT_EQ(WarningHitTest(h.records().layout, entries[1].x + entries[1].width, entries[1].y), kNoRegion);
   EXPECT_EQ(WarningHitTest(h.records().layout, entries[2].x + 1, entries[2].y + 1), kNoRegion);
 
-  WarningDlg warning(&h.window(), h.records(), QPoint(100, 200));
-  EXPECT_EQ(warning.geometry().topLeft(), QPoint(100, 200));
+  WarningDlg warning(h.window(), h.records(), QPoint(100, 200));
+  EXPECT_EQ(warning.geometry().topLeft(), h.window().geometry().topLeft() + QPoint(100, 200));
   EXPECT_EQ(warning.size(), h.Skin("warning_mask.jpg").size());
   QSignalSpy finished(&warning, &QDialog::finished);
   warning.show();
