@@ -1,5 +1,7 @@
 #include "popups/menu_dlg.h"
 
+#include "skin/skin_regions.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,7 +49,9 @@ void PaintRows(QPainter& p, const QImage& normal, const QImage& over, const QIma
   }
 }
 
-bool IsCategory(int row) { return row >= 7 && row <= 10; }
+bool IsCategory(int row) {
+  return row >= function_menu_row::kFirstCategory && row <= function_menu_row::kLastCategory;
+}
 
 }  // namespace
 
@@ -60,7 +64,7 @@ int MenuRowAt(int x, int y, int itemWidth, int rowHeight, int rows) {
 
 int SubMenuRowCount(int category, int macroCount) {
   if (!IsCategory(category)) return 0;
-  if (category == 9) return std::clamp(macroCount, 0, kMaxUserMacros);
+  if (category == function_menu_row::kUserMacroCategory) return std::clamp(macroCount, 0, kMaxUserMacros);
   return kCategoryRows[static_cast<std::size_t>(category - 7)];
 }
 
@@ -176,7 +180,8 @@ void CMenuDlg::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   m_state.menuPressed = false;
   Refresh();
-  if (m_state.menuHover >= 1 && m_state.menuHover <= 6) {
+  if (m_state.menuHover >= function_menu_row::kFirstDirectFunction &&
+      m_state.menuHover <= function_menu_row::kLastDirectFunction) {
     SetButtonFunction(m_records.state.profile, m_host.button, m_state.menuHover);
     Dismiss();
     if (m_host.repaint) m_host.repaint();
@@ -202,7 +207,7 @@ CSubMenuDlg::CSubMenuDlg(CMenuDlg& owner, DriverRecords& records, MenuState& sta
 }
 
 QString CSubMenuDlg::RowText(int row) const {
-  if (m_category == 9) {
+  if (m_category == function_menu_row::kUserMacroCategory) {
     if (row < 1 || row > kMaxUserMacros) return {};
     return QString::fromStdU16String(m_records.macros.user[static_cast<std::size_t>(row - 1)].name());
   }

@@ -106,4 +106,14 @@ inline constexpr int kCancel = 1;
 inline constexpr int kMessage = 2;
 }  // namespace warning_region
 
+// Rows of the first level of the function menu: rows 1..6 choose the function
+// of the same code at once, rows 7..10 open a category's second level.
+namespace function_menu_row {
+inline constexpr int kFirstDirectFunction = 1;
+inline constexpr int kLastDirectFunction = 6;
+inline constexpr int kFirstCategory = 7;
+inline constexpr int kUserMacroCategory = 9;
+inline constexpr int kLastCategory = 10;
+}  // namespace function_menu_row
+
 }  // namespace k9
