@@ -10,15 +10,7 @@
 
 #include "support/xvfb_server.h"
 
-namespace {
-
-bool OnlyListsTests(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i)
-    if (std::string_view(argv[i]) == "--gtest_list_tests") return true;
-  return false;
-}
-
-}  // namespace
+using k9::test::OnlyListsTests;
 
 int main(int argc, char** argv) {
   // The build lists the tests without a display: no server, no application.

@@ -4,10 +4,20 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include <sys/types.h>
 
 namespace k9::test {
+
+// Whether a test executable was started only to list its tests (as the build
+// does, without a display): then no server or application is started.
+inline bool OnlyListsTests(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--gtest_list_tests") return true;
+  }
+  return false;
+}
 
 class XvfbServer {
  public:
