@@ -108,5 +108,12 @@ TEST(SimScript, EditorCommandsKeepTheirTextVerbatimAndRejectBadArguments) {
   }
 }
 
+// A carriage return is a blank at either end of a path, never part of it.
+TEST(SimScript, PathNeverStartsWithACarriageReturn) {
+  const Script script = ParseScript("file \r/tmp/a.ini\r\n");
+  ASSERT_EQ(script.commands.size(), 1u);
+  EXPECT_EQ(script.commands[0].text, "/tmp/a.ini");
+}
+
 }  // namespace
 }  // namespace k9::sim
